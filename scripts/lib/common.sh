@@ -1,0 +1,46 @@
+# Shared by scripts/run and scripts/test: the project's Debian packages and its build steps.
+set -euo pipefail
+
+RIGVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# Every Debian package the project builds, runs or tests with. Kept in this one place.
+RIGVET_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev libgmock-dev
+    libpugixml-dev
+    libcpprest-dev libssl-dev openssl
+    qt6-base-dev xvfb xauth
+    pciutils pci.ids libvulkan1 mesa-vulkan-drivers
+    locales
+)
+
+rigvet_missing_packages() {
+    local package
+    for package in "${RIGVET_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$package"
+        fi
+    done
+}
+
+rigvet_install_packages() {
+    local missing
+    missing="$(rigvet_missing_packages)"
+    [ -z "$missing" ] && return 0
+    echo "Installing Debian packages:" $missing
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+# Configures (once) and builds one preset: debug (sanitizers) or release.
+rigvet_build() {
+    local preset="$1"
+    cd "$RIGVET_ROOT"
+    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
+        cmake --preset "$preset" >/dev/null
+    fi
+    cmake --build --preset "$preset"
+}

@@ -1,0 +1,44 @@
+#include "clock/HttpDate.h"
+#include "run/MessageBoxStyle.h"
+#include "support/LoadResourceString.h"
+#include "support/StringIds.h"
+#include "support/UserAgent.h"
+#include "ui/CRigvetDlg.h"
+
+namespace
+{
+constexpr int kHttpOk = 200;
+}
+
+void CRigvetDlg::ProbeInternetTime()
+{
+    if (!m_bInternetConsent)
+    {
+        return;
+    }
+    if (!m_steps.IsOsVersionOrGreater(6, 2, 0) && !m_pResults->m_bUpdatesFound)
+    {
+        m_bInternetConsent = false;
+        ShowError(IDS_CLOCK_UPDATES_FAILED, LoadResourceString(IDS_CLOCK_UPDATES_FAILED));
+        return;
+    }
+    try
+    {
+        const SHttpDateResponse response = m_steps.RequestInternetDate(g_strUserAgent);
+        std::tm utcRecord{};
+        const bool bBrokenDown = BreakDownSystemTime(m_steps.GetSystemTime(), utcRecord);
+        std::tm internetRecord{};
+        // A Date that cannot be read is treated like an unreachable server: nothing was compared.
+        if (bBrokenDown && response.nStatusCode == kHttpOk &&
+            ParseHttpDate(response.strDate.c_str(), &internetRecord) == 0)
+        {
+            m_pResults->m_llClockDelta = ComputeClockDelta(utcRecord, internetRecord);
+            return;
+        }
+    }
+    catch (const CHttpRequestFailure&)
+    {
+    }
+    ShowError(IDS_CLOCK_UNREACHABLE, LoadResourceString(IDS_CLOCK_UNREACHABLE));
+    m_bInternetConsent = false;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "diagnostics/IXmlDocument.h"
+#include "run/HttpDateResponse.h"
+#include "run/TestResults.h"
+
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <string>
+
+// The operations the run calls, in the order it calls them. Steps that stop the run raise
+// CZelSimpleException; the clock's request raises CHttpRequestFailure.
+class IQualificationSteps
+{
+public:
+    virtual ~IQualificationSteps() = default;
+
+    virtual bool IsRemoteSession() = 0;
+    virtual bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
+                                      std::uint16_t nServicePackMajor) = 0;
+
+    virtual void CreateWorkFolder() = 0;
+    virtual std::wstring GetReportPath() = 0;
+    virtual void DeleteReportFile(const std::wstring& strReportPath) = 0;
+    virtual bool FileExistsNormalized(std::wstring strPath) = 0;
+    virtual void CaptureDiagnosticsReport() = 0;
+    // Never null: raises CZelSimpleException(-998) instead.
+    virtual std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath) = 0;
+    // The root of the drive that holds the path, or empty when it has none.
+    virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
+    // Fills the display, sound, disk and memory fields; true when a virtual adapter was listed.
+    virtual bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
+                                        const std::wstring& strDriveRoot) = 0;
+
+    virtual bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) = 0;
+
+    virtual SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) = 0;
+    virtual std::time_t GetSystemTime() = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+struct SOsVersion
+{
+    std::uint16_t nMajor = 0;
+    std::uint16_t nMinor = 0;
+    std::uint16_t nServicePackMajor = 0;
+};
+
+// What the Linux build answers as when no override is set: a system of Windows 8 or later.
+inline constexpr SOsVersion kDefaultLinuxOsVersion{10, 0, 0};
+
+// Major, then minor, then service-pack major decide, in that order of precedence.
+bool IsOsVersionAtLeast(const SOsVersion& running, std::uint16_t nMajor, std::uint16_t nMinor,
+                        std::uint16_t nServicePackMajor);
+
+// "major.minor.servicepack", each a decimal number below 65536; nothing else is accepted.
+std::optional<SOsVersion> ParseOsVersion(std::string_view strText);
+
+// True when the running system is at least major.minor with that service pack. Asked afresh at
+// every call. Implemented by the platform adapter.
+bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
+                          std::uint16_t nServicePackMajor);

@@ -1,0 +1,3 @@
+#include "support/UserAgent.h"
+
+std::wstring g_strUserAgent;

@@ -1,0 +1,211 @@
+#include "ui/CRigvetDlg.h"
+
+#include "run/MessageBoxStyle.h"
+#include "support/CZelSimpleException.h"
+#include "support/LoadResourceString.h"
+#include "support/StringIds.h"
+#include "support/TextConvert.h"
+
+#include <exception>
+
+namespace
+{
+constexpr const wchar_t* kRequiredUpdates = L"4474419, 4490628, 4536952";
+constexpr const wchar_t* kUpdatesLogLine = L"The following updates were found on the system: ";
+
+// Shown for a failure that is not one of the program's own, such as running out of memory.
+constexpr std::int32_t kUnexpectedErrorCode = -1;
+
+struct SRequirementHelp
+{
+    ERequirement requirement;
+    unsigned int nCaptionId;
+    unsigned int nTextId;
+};
+
+constexpr SRequirementHelp g_aRequirementHelp[] = {
+    {ERequirement::Display, IDS_DISPLAY_HELP_CAPTION, IDS_DISPLAY_HELP_TEXT},
+    {ERequirement::Sound, IDS_SOUND_HELP_CAPTION, IDS_SOUND_HELP_TEXT},
+    {ERequirement::Updates, IDS_UPDATES_HELP_CAPTION, IDS_UPDATES_HELP_TEXT},
+    {ERequirement::Memory, IDS_MEMORY_HELP_CAPTION, IDS_MEMORY_HELP_TEXT},
+    {ERequirement::FreeDisk, IDS_DISK_HELP_CAPTION, IDS_DISK_HELP_TEXT},
+    {ERequirement::Clock, IDS_CLOCK_HELP_CAPTION, IDS_CLOCK_HELP_TEXT},
+};
+} // namespace
+
+CRigvetDlg::CRigvetDlg(IRunView& view, IQualificationSteps& steps)
+    : m_pResults(std::make_unique<TestResults>()), m_view(view), m_steps(steps)
+{
+}
+
+void CRigvetDlg::RunQualification()
+{
+    if (!m_strLogPath.empty())
+    {
+        m_logFile.Open(m_strLogPath);
+    }
+    m_bFinished = false;
+    m_bInternetConsent = false;
+    *m_pResults = TestResults();
+    m_view.Invalidate();
+
+    if (!AskConsent() || !PassStartupGates())
+    {
+        CloseLogFile();
+        return;
+    }
+
+    m_view.ShowBusyText(true);
+    m_view.EnableRunButton(false);
+    m_view.Repaint();
+
+    bool bVirtualizationDetected = false;
+    bool bReachedClock = false;
+    try
+    {
+        bReachedClock = RunChecks(bVirtualizationDetected);
+    }
+    catch (CZelSimpleException exception)
+    {
+        ShowError(exception.m_nCode, exception.m_strMessage);
+    }
+    catch (const std::exception& exception)
+    {
+        ShowError(kUnexpectedErrorCode,
+                  L"An unexpected error stopped the test: " + Utf8ToWide(exception.what()));
+    }
+    if (!bReachedClock)
+    {
+        // The clock was never compared, so it must read unknown rather than pass.
+        m_bInternetConsent = false;
+    }
+    FinishRun(bVirtualizationDetected);
+}
+
+bool CRigvetDlg::AskConsent()
+{
+    const int nAnswer = m_view.ShowMessageBox(
+        LoadResourceString(IDS_CONSENT_TEXT), LoadResourceString(IDS_CONSENT_CAPTION),
+        MessageBoxStyle::kYesNoCancel | MessageBoxStyle::kIconQuestion);
+    if (nAnswer != MessageBoxAnswer::kYes && nAnswer != MessageBoxAnswer::kNo)
+    {
+        return false; // Cancel, or the box closed without an answer
+    }
+    m_bInternetConsent = nAnswer == MessageBoxAnswer::kYes;
+    return true;
+}
+
+bool CRigvetDlg::PassStartupGates()
+{
+    if (m_steps.IsRemoteSession())
+    {
+        ShowStop(IDS_REMOTE_CAPTION, IDS_REMOTE_TEXT);
+        return false;
+    }
+    if (!m_steps.IsOsVersionOrGreater(6, 1, 1))
+    {
+        ShowStop(IDS_OS_CAPTION, IDS_OS_TEXT);
+        return false;
+    }
+    return true;
+}
+
+bool CRigvetDlg::RunChecks(bool& bVirtualizationDetected)
+{
+    m_steps.CreateWorkFolder();
+    m_steps.DeleteReportFile(m_steps.GetReportPath());
+    if (m_steps.FileExistsNormalized(m_steps.GetReportPath()))
+    {
+        // The caption carries the number of the message's own entry.
+        ShowError(IDS_REPORT_LOCKED, LoadResourceString(IDS_REPORT_LOCKED));
+        return false;
+    }
+    m_steps.CaptureDiagnosticsReport();
+    bVirtualizationDetected = EvaluateReport();
+    m_steps.DeleteReportFile(m_steps.GetReportPath());
+
+    if (!m_steps.IsOsVersionOrGreater(6, 2, 0))
+    {
+        SearchUpdates();
+    }
+    ProbeInternetTime();
+    return true;
+}
+
+bool CRigvetDlg::EvaluateReport()
+{
+    const std::wstring strReportPath = m_steps.GetReportPath();
+    const std::unique_ptr<IXmlDocument> pDocument = m_steps.LoadDiagnosticsReport(strReportPath);
+    return m_steps.EvaluateHardwareReport(*pDocument, *m_pResults,
+                                          m_steps.GetDriveRoot(strReportPath));
+}
+
+void CRigvetDlg::SearchUpdates()
+{
+    std::wstring strFound;
+    m_pResults->m_bUpdatesFound = m_steps.SearchInstalledUpdates(kRequiredUpdates, strFound);
+    if (!m_strLogPath.empty() && m_logFile.IsOpen())
+    {
+        m_logFile.WriteString(kUpdatesLogLine);
+        m_logFile.Flush();
+        m_logFile.WriteString(strFound);
+        m_logFile.Flush();
+    }
+}
+
+void CRigvetDlg::FinishRun(bool bVirtualizationDetected)
+{
+    m_view.ShowBusyText(false);
+    m_view.EnableRunButton(true);
+    m_bFinished = true;
+    m_view.Invalidate();
+    m_view.Repaint();
+    if (bVirtualizationDetected)
+    {
+        ShowStop(IDS_VIRTUAL_CAPTION, IDS_VIRTUAL_TEXT);
+    }
+    CloseLogFile();
+}
+
+void CRigvetDlg::CloseLogFile()
+{
+    if (!m_strLogPath.empty())
+    {
+        m_logFile.Close();
+    }
+}
+
+std::optional<EVerdict> CRigvetDlg::GetShownVerdict(ERequirement requirement)
+{
+    if (!m_bFinished)
+    {
+        return std::nullopt;
+    }
+    return GetVerdict(requirement, *m_pResults, m_bInternetConsent,
+                      m_steps.IsOsVersionOrGreater(6, 2, 0));
+}
+
+void CRigvetDlg::ShowRequirementHelp(ERequirement requirement)
+{
+    for (const SRequirementHelp& help : g_aRequirementHelp)
+    {
+        if (help.requirement == requirement)
+        {
+            m_view.ShowMessageBox(LoadResourceString(help.nTextId),
+                                  LoadResourceString(help.nCaptionId),
+                                  MessageBoxStyle::kOk | MessageBoxStyle::kIconInformation);
+        }
+    }
+}
+
+void CRigvetDlg::ShowError(std::int32_t nCaptionCode, const std::wstring& strText)
+{
+    m_view.ShowMessageBox(strText, LoadResourceString(IDS_ERROR_CAPTION, nCaptionCode),
+                          MessageBoxStyle::kOk | MessageBoxStyle::kIconError);
+}
+
+void CRigvetDlg::ShowStop(unsigned int nCaptionId, unsigned int nTextId)
+{
+    m_view.ShowMessageBox(LoadResourceString(nTextId), LoadResourceString(nCaptionId),
+                          MessageBoxStyle::kOk | MessageBoxStyle::kIconError);
+}

@@ -1,0 +1,30 @@
+#include "ui/CommandLine.h"
+
+bool IsSwitchArgument(const std::wstring& strArgument, bool bPosixPaths)
+{
+    if (strArgument.empty())
+    {
+        return false;
+    }
+    if (strArgument[0] == L'-')
+    {
+        return true;
+    }
+    if (strArgument[0] == L'/')
+    {
+        return !bPosixPaths || strArgument.find(L'/', 1) == std::wstring::npos;
+    }
+    return false;
+}
+
+std::wstring FindLogPath(const std::vector<std::wstring>& aArguments, bool bPosixPaths)
+{
+    for (const std::wstring& strArgument : aArguments)
+    {
+        if (!strArgument.empty() && !IsSwitchArgument(strArgument, bPosixPaths))
+        {
+            return strArgument;
+        }
+    }
+    return std::wstring();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// True for an argument that is a switch rather than the log path: it begins with "-" or "/".
+// Where "/" separates folders (bPosixPaths), an argument that begins with "/" and holds another
+// "/" is an absolute path, not a switch.
+bool IsSwitchArgument(const std::wstring& strArgument, bool bPosixPaths);
+
+// The log path: the first argument, after the program name, that is not a switch; empty when
+// there is none. Later non-switch arguments are ignored.
+std::wstring FindLogPath(const std::vector<std::wstring>& aArguments, bool bPosixPaths);

@@ -1,0 +1,92 @@
+#include "ui/cli/CRigvetCliApp.h"
+
+#include "support/TextConvert.h"
+#include "ui/CRigvetDlg.h"
+#include "ui/CommandLine.h"
+#include "ui/cli/CConsoleView.h"
+
+#include <optional>
+
+namespace
+{
+constexpr const char* kUsage =
+    "Usage: rigvet-cli [--consent=yes|no] [LOGFILE]\n"
+    "Runs the PC qualification test once and prints one verdict per requirement.\n"
+    "  --consent=yes|no  answer the internet-consent question (default: ask on a terminal,\n"
+    "                    otherwise No)\n"
+    "  LOGFILE           file that receives the Windows updates found\n";
+
+struct SCliOptions
+{
+    std::optional<bool> consentAnswer;
+    bool bHelp = false;
+    std::wstring strLogPath;
+    std::string strError;
+};
+
+SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
+{
+    SCliOptions options;
+    constexpr std::wstring_view kConsentPrefix = L"--consent=";
+    for (const std::wstring& strArgument : aArguments)
+    {
+        if (strArgument == L"--help" || strArgument == L"-h")
+        {
+            options.bHelp = true;
+        }
+        else if (strArgument.starts_with(kConsentPrefix))
+        {
+            const std::wstring strValue = strArgument.substr(kConsentPrefix.size());
+            if (strValue == L"yes" || strValue == L"no")
+            {
+                options.consentAnswer = strValue == L"yes";
+            }
+            else
+            {
+                options.strError = "--consent takes yes or no, not '" + WideToUtf8(strValue) + "'";
+            }
+        }
+    }
+    options.strLogPath = FindLogPath(aArguments, true);
+    return options;
+}
+
+void PrintVerdicts(CRigvetDlg& dialog, std::ostream& output)
+{
+    for (ERequirement requirement : g_aRequirements)
+    {
+        const std::optional<EVerdict> verdict = dialog.GetShownVerdict(requirement);
+        output << WideToUtf8(GetRequirementName(requirement)) << ": "
+               << WideToUtf8(GetVerdictWord(verdict.value_or(EVerdict::Unknown))) << "\n";
+    }
+}
+} // namespace
+
+int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliStreams& streams,
+                 IQualificationSteps& steps)
+{
+    const SCliOptions options = ParseOptions(aArguments);
+    if (options.bHelp)
+    {
+        streams.output << kUsage;
+        return kCliExitFinished;
+    }
+    if (!options.strError.empty())
+    {
+        streams.error << "rigvet-cli: " << options.strError << "\n" << kUsage;
+        return kCliExitUsage;
+    }
+
+    CConsoleView view(streams.input, streams.output, streams.bInputIsTerminal,
+                      options.consentAnswer);
+    CRigvetDlg dialog(view, steps);
+    dialog.m_strLogPath = options.strLogPath;
+    dialog.RunQualification();
+    if (!dialog.m_bFinished)
+    {
+        streams.output << "No verdicts: the test did not run.\n";
+        return kCliExitNotFinished;
+    }
+    PrintVerdicts(dialog, streams.output);
+    return kCliExitFinished;
+}

@@ -1,0 +1,25 @@
+#include "run/OsVersionOverride.h"
+#include "support/TextConvert.h"
+#include "ui/CSystemSteps.h"
+#include "ui/cli/CRigvetCliApp.h"
+
+#include <iostream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    if (IsOsVersionOverrideInvalid())
+    {
+        std::cerr << "rigvet-cli: " << kOsVersionVariable
+                  << " must be major.minor.servicepack, for example 6.1.1\n";
+        return kCliExitUsage;
+    }
+    std::vector<std::wstring> aArguments;
+    for (int i = 1; i < argc; ++i)
+    {
+        aArguments.push_back(Utf8ToWide(argv[i]));
+    }
+    CSystemSteps steps;
+    const SCliStreams streams{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0};
+    return RunRigvetCli(aArguments, streams, steps);
+}
