@@ -43,8 +43,8 @@ int ParseHttpDate(const wchar_t* pszText, std::tm* pRecord)
     // mismatch keep the current local values.
     wchar_t szMonth[4] = {};
     std::swscanf(pszText != nullptr ? pszText : L"", L"%*[a-zA-Z,] %d %3ls %d %d:%d:%d GMT",
-                 &pRecord->tm_mday, szMonth, &pRecord->tm_year, &pRecord->tm_hour,
-                 &pRecord->tm_min, &pRecord->tm_sec);
+                 &pRecord->tm_mday, szMonth, &pRecord->tm_year, &pRecord->tm_hour, &pRecord->tm_min,
+                 &pRecord->tm_sec);
     pRecord->tm_year -= 1900;
 
     const std::wstring strMonth = ToAsciiLower(szMonth);

@@ -26,7 +26,8 @@ public:
     virtual bool FileExistsNormalized(std::wstring strPath) = 0;
     virtual void CaptureDiagnosticsReport() = 0;
     // Never null: raises CZelSimpleException(-998) instead.
-    virtual std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath) = 0;
+    virtual std::unique_ptr<IXmlDocument>
+    LoadDiagnosticsReport(const std::wstring& strReportPath) = 0;
     // The root of the drive that holds the path, or empty when it has none.
     virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
     // Fills the display, sound, disk and memory fields; true when a virtual adapter was listed.

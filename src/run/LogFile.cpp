@@ -1,6 +1,9 @@
 #include "run/LogFile.h"
 
-CLogFile::~CLogFile() { Close(); }
+CLogFile::~CLogFile()
+{
+    Close();
+}
 
 bool CLogFile::Open(const std::wstring& strPath)
 {

@@ -20,7 +20,8 @@ bool ParseField(std::string_view& strText, std::uint16_t& nValue, bool bLast)
         return false;
     }
     const std::string_view strField = strText.substr(0, nEnd);
-    const auto [pEnd, error] = std::from_chars(strField.data(), strField.data() + strField.size(), nValue);
+    const auto [pEnd, error] =
+        std::from_chars(strField.data(), strField.data() + strField.size(), nValue);
     if (error != std::errc() || pEnd != strField.data() + strField.size())
     {
         return false;
@@ -33,7 +34,8 @@ bool ParseField(std::string_view& strText, std::uint16_t& nValue, bool bLast)
 std::optional<SOsVersion> ParseOsVersion(std::string_view strText)
 {
     SOsVersion version;
-    if (!ParseField(strText, version.nMajor, false) || !ParseField(strText, version.nMinor, false) ||
+    if (!ParseField(strText, version.nMajor, false) ||
+        !ParseField(strText, version.nMinor, false) ||
         !ParseField(strText, version.nServicePackMajor, true))
     {
         return std::nullopt;

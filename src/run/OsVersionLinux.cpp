@@ -21,6 +21,6 @@ bool IsOsVersionOverrideInvalid()
 bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                           std::uint16_t nServicePackMajor)
 {
-    return IsOsVersionAtLeast(GetOsVersionOverride().value_or(kDefaultLinuxOsVersion), nMajor, nMinor,
-                              nServicePackMajor);
+    return IsOsVersionAtLeast(GetOsVersionOverride().value_or(kDefaultLinuxOsVersion), nMajor,
+                              nMinor, nServicePackMajor);
 }

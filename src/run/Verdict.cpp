@@ -8,7 +8,10 @@ bool IsClockAccurate(std::int64_t llClockDelta)
 
 namespace
 {
-EVerdict PassIf(bool bPass) { return bPass ? EVerdict::Pass : EVerdict::Fail; }
+EVerdict PassIf(bool bPass)
+{
+    return bPass ? EVerdict::Pass : EVerdict::Fail;
+}
 } // namespace
 
 EVerdict GetVerdict(ERequirement requirement, const TestResults& results, bool bInternetConsent,

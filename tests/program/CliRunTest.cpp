@@ -4,27 +4,99 @@
 #include <gtest/gtest.h>
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace
 {
 SProgramOptions LocalSession()
 {
     SProgramOptions options;
-    for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION"})
+    for (const char* pszName :
+         {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION", "RIGVET_OS_VERSION"})
     {
         options.environment[pszName] = std::nullopt;
     }
     return options;
 }
+
+constexpr const char* kConsentQuestion = "[Internet Consent]\nAn internet connection is required";
 } // namespace
 
 TEST(CliRun, RemoteLoginIsRefusedAfterTheConsentQuestion)
 {
+    for (const char* pszVariable : {"SSH_CONNECTION", "SSH_TTY", "XRDP_SESSION"})
+    {
+        SCOPED_TRACE(pszVariable);
+        SProgramOptions options = LocalSession();
+        options.environment[pszVariable] = "1";
+        const SProgramResult result = RunProgram(RIGVET_CLI_PATH, {"--consent=yes"}, options);
+        EXPECT_EQ(result.nExitCode, 3);
+        EXPECT_THAT(result.strOutput, HasSubstr(kConsentQuestion));
+        EXPECT_THAT(result.strOutput,
+                    HasSubstr("[Remote Desktop Detected]\nA remote desktop session "
+                              "has been detected."));
+        EXPECT_THAT(result.strOutput, Not(HasSubstr("Test is running")));
+        EXPECT_THAT(result.strOutput, HasSubstr("No verdicts: the test did not run."));
+    }
+}
+
+TEST(CliRun, OldSystemsAreRefusedAndTheLogIsLeftEmpty)
+{
+    CTempFolder folder;
+    WriteWholeFile(folder.File("q.log"), "old content");
     SProgramOptions options = LocalSession();
-    options.environment["SSH_CONNECTION"] = "10.0.0.1 50000 10.0.0.2 22";
-    const SProgramResult result = RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, options);
+    options.environment["RIGVET_OS_VERSION"] = "6.1.0";
+    const SProgramResult result =
+        RunProgram(RIGVET_CLI_PATH, {"/x", folder.File("q.log"), "more"}, options);
     EXPECT_EQ(result.nExitCode, 3);
-    EXPECT_THAT(result.strOutput, HasSubstr("[Internet Consent]"));
-    EXPECT_THAT(result.strOutput, HasSubstr("[Remote Desktop Detected]"));
-    EXPECT_THAT(result.strOutput, ::testing::Not(HasSubstr("Test is running")));
+    EXPECT_THAT(result.strOutput, HasSubstr("[Insufficient Operating System]\nStimora 3.0 and "
+                                            "Fieldora 1.0 experiment runs require Windows 7 SP1"));
+    EXPECT_EQ(ReadWholeFile(folder.File("q.log")), "");
+}
+
+TEST(CliRun, WithoutATerminalTheConsentAnswerIsNo)
+{
+    SProgramOptions options = LocalSession();
+    options.environment["RIGVET_OS_VERSION"] = "6.0.0";
+    const SProgramResult result = RunProgram(RIGVET_CLI_PATH, {}, options);
+    EXPECT_THAT(result.strOutput, HasSubstr("Answer: No"));
+
+    const SProgramResult consented = RunProgram(RIGVET_CLI_PATH, {"--consent=yes"}, options);
+    EXPECT_THAT(consented.strOutput, HasSubstr("Answer: Yes"));
+}
+
+TEST(CliRun, InvalidOptionsAndOverridesAreRejectedBeforeAnyTest)
+{
+    const std::pair<std::vector<std::string>, std::optional<std::string>> aCases[] = {
+        {{"--consent=maybe"}, std::nullopt},
+        {{"--consent="}, std::nullopt},
+        {{}, "6.1"},
+        {{}, "seven"},
+    };
+    for (const auto& [aArguments, osVersion] : aCases)
+    {
+        SProgramOptions options = LocalSession();
+        options.environment["RIGVET_OS_VERSION"] = osVersion;
+        const SProgramResult result = RunProgram(RIGVET_CLI_PATH, aArguments, options);
+        EXPECT_EQ(result.nExitCode, 2);
+        EXPECT_THAT(result.strError, HasSubstr("rigvet-cli: "));
+        EXPECT_THAT(result.strOutput, Not(HasSubstr("[Internet Consent]")));
+    }
+}
+
+TEST(CliRun, FinishedRunPrintsSixVerdictLines)
+{
+    CTempFolder folder;
+    SProgramOptions options = LocalSession();
+    options.environment["TMPDIR"] = folder.Path();
+    options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
+    const SProgramResult result = RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, options);
+    EXPECT_EQ(result.nExitCode, 0);
+    for (const char* pszRequirement : {"Display Device", "Sound Device", "Windows Updates",
+                                       "System Memory", "Free Disk Space", "Accurate System Time"})
+    {
+        EXPECT_THAT(result.strOutput, ::testing::ContainsRegex(std::string("\n") + pszRequirement +
+                                                               ": (PASS|FAIL|UNK)"));
+    }
+    EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK"));
 }

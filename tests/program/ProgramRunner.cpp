@@ -92,7 +92,8 @@ void Exchange(int fdInput, int fdOutput, int fdError, std::string strInput, SPro
         }
         if (fdInput >= 0 && (aPoll[2].revents & (POLLOUT | POLLERR)) != 0)
         {
-            const ssize_t nSent = write(fdInput, strInput.data() + nWritten, strInput.size() - nWritten);
+            const ssize_t nSent =
+                write(fdInput, strInput.data() + nWritten, strInput.size() - nWritten);
             nWritten += nSent > 0 ? static_cast<std::size_t>(nSent) : strInput.size();
             if (nWritten >= strInput.size())
             {
@@ -144,8 +145,8 @@ SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::
     apEnvironment.push_back(nullptr);
 
     pid_t pid = 0;
-    const int nSpawn =
-        posix_spawn(&pid, strProgram.c_str(), &actions, nullptr, apArgv.data(), apEnvironment.data());
+    const int nSpawn = posix_spawn(&pid, strProgram.c_str(), &actions, nullptr, apArgv.data(),
+                                   apEnvironment.data());
     posix_spawn_file_actions_destroy(&actions);
     close(aInput[0]);
     close(aOutput[1]);
@@ -177,7 +178,8 @@ SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::
 
 CTempFolder::CTempFolder()
 {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "rigvet-test-XXXXXX").string();
+    std::string strTemplate =
+        (std::filesystem::temp_directory_path() / "rigvet-test-XXXXXX").string();
     if (mkdtemp(strTemplate.data()) == nullptr)
     {
         throw std::runtime_error("mkdtemp failed");

@@ -8,8 +8,8 @@
 // Runs a program of the build as a real child process and collects what it printed.
 struct SProgramResult
 {
-    int nExitCode = -1;  // -1 when the child was ended by a signal
-    int nSignal = 0;     // the signal that ended it, else 0
+    int nExitCode = -1;    // -1 when the child was ended by a signal
+    int nSignal = 0;       // the signal that ended it, else 0
     std::string strOutput; // standard output
     std::string strError;  // standard error
 };

@@ -8,8 +8,8 @@
 #include <vector>
 
 // Exit codes of rigvet-cli.
-inline constexpr int kCliExitFinished = 0;   // the run finished; the verdicts were printed
-inline constexpr int kCliExitUsage = 2;      // the command line or an override was not valid
+inline constexpr int kCliExitFinished = 0;    // the run finished; the verdicts were printed
+inline constexpr int kCliExitUsage = 2;       // the command line or an override was not valid
 inline constexpr int kCliExitNotFinished = 3; // cancelled or refused; no verdicts
 
 struct SCliStreams
