@@ -101,8 +101,8 @@ bool SearchInstalledUpdates(IUpdateAgent& agent, std::wstring strRequired, std::
 {
     InitializeCom(agent);
     CComGuard comGuard(agent);
-    std::vector<SUpdateRecord> aRecords = CollectUpdateRecords(agent);
-    const bool bAllFound = MatchRequiredUpdates(std::move(aRecords), strRequired, strFound);
+    const std::vector<SUpdateRecord> aRecords = CollectUpdateRecords(agent);
+    const bool bAllFound = MatchRequiredUpdates(aRecords, strRequired, strFound);
     comGuard.Release();
     return bAllFound;
 }

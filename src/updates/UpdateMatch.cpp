@@ -2,21 +2,32 @@
 
 #include "updates/ListItems.h"
 
+#include <functional>
 #include <unordered_set>
 
 namespace
 {
-std::wstring JoinFoundIds(const std::vector<SUpdateRecord>& aUpdates, std::size_t& nIdCount)
+// Hashes owned and viewed text alike, so an id is looked up without copying it.
+struct SWideTextHash
+{
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view strText) const
+    {
+        return std::hash<std::wstring_view>{}(strText);
+    }
+};
+
+using CWideTextSet = std::unordered_set<std::wstring, SWideTextHash, std::equal_to<>>;
+
+std::wstring JoinFoundIds(const std::vector<SUpdateRecord>& aUpdates)
 {
     std::size_t nLength = 0;
-    nIdCount = 0;
     for (const SUpdateRecord& update : aUpdates)
     {
         for (const std::wstring& strId : update.m_aKbArticleIds)
         {
             nLength += strId.size() + 1;
         }
-        nIdCount += update.m_aKbArticleIds.size();
     }
     std::wstring strJoined;
     strJoined.reserve(nLength);
@@ -35,39 +46,48 @@ std::wstring JoinFoundIds(const std::vector<SUpdateRecord>& aUpdates, std::size_
     return strJoined;
 }
 
-// Takes the ids over instead of copying them; the records are not used afterwards.
-std::unordered_set<std::wstring> CollectFoundSet(std::vector<SUpdateRecord>& aUpdates,
-                                                 std::size_t nIdCount)
+CWideTextSet ReadRequiredItems(std::wstring_view strRequired)
 {
-    std::unordered_set<std::wstring> found;
-    found.reserve(nIdCount);
-    for (SUpdateRecord& update : aUpdates)
+    CWideTextSet required;
+    for (std::wstring_view strItem : SplitListItems(strRequired))
     {
-        for (std::wstring& strId : update.m_aKbArticleIds)
+        required.emplace(TrimListItem(strItem));
+    }
+    return required;
+}
+
+// The required items are few and the ids many, so the ids are run through once, striking off each
+// required item they contain; whatever remains was not found. This gives the same verdict as
+// looking every item up in the set of ids, without building a set of every id.
+bool ContainsAllRequired(const std::vector<SUpdateRecord>& aUpdates, std::wstring_view strRequired)
+{
+    CWideTextSet missing = ReadRequiredItems(strRequired);
+    for (const SUpdateRecord& update : aUpdates)
+    {
+        for (const std::wstring& strId : update.m_aKbArticleIds)
         {
-            found.insert(std::move(strId));
+            if (missing.empty())
+            {
+                return true;
+            }
+            const auto it = missing.find(std::wstring_view(strId));
+            if (it != missing.end())
+            {
+                missing.erase(it);
+            }
         }
     }
-    return found;
+    return missing.empty();
 }
 } // namespace
 
-bool MatchRequiredUpdates(std::vector<SUpdateRecord> aUpdates, std::wstring_view strRequired,
+bool MatchRequiredUpdates(const std::vector<SUpdateRecord>& aUpdates, std::wstring_view strRequired,
                           std::wstring& strFound)
 {
     if (aUpdates.empty())
     {
         return false;
     }
-    std::size_t nIdCount = 0;
-    strFound = JoinFoundIds(aUpdates, nIdCount);
-    const std::unordered_set<std::wstring> found = CollectFoundSet(aUpdates, nIdCount);
-    for (std::wstring_view strItem : SplitListItems(strRequired))
-    {
-        if (!found.contains(std::wstring(TrimListItem(strItem))))
-        {
-            return false;
-        }
-    }
-    return true;
+    strFound = JoinFoundIds(aUpdates);
+    return ContainsAllRequired(aUpdates, strRequired);
 }
