@@ -3,6 +3,8 @@
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
 #include "support/CZelSimpleException.h"
+#include "updates/SearchInstalledUpdates.h"
+#include "updates/SystemUpdateAgent.h"
 
 namespace
 {
@@ -65,9 +67,10 @@ bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, con
     RaiseUnavailable(L"the hardware checks");
 }
 
-bool CSystemSteps::SearchInstalledUpdates(std::wstring, std::wstring&)
+bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound)
 {
-    RaiseUnavailable(L"the Windows update search");
+    const std::unique_ptr<IUpdateAgent> pAgent = CreateSystemUpdateAgent();
+    return ::SearchInstalledUpdates(*pAgent, std::move(strRequired), strFound);
 }
 
 SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring&)

@@ -1,0 +1,91 @@
+// rigvet-cli on the Windows 7 path, with the update records from a file of the test's own.
+#include "program/ProgramRunner.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace
+{
+constexpr const char* kLogLine = "The following updates were found on the system: ";
+// Printed while this build's diagnostics steps are placeholders that stop the run before the
+// update search; until they measure, these tests cannot reach the step they check.
+constexpr const char* kStepPlaceholder = "This build cannot perform this step";
+
+class UpdateSearchCli : public ::testing::Test
+{
+protected:
+    // Runs rigvet-cli as Windows 7 SP1 with the log in the test folder; the update file holds
+    // strUpdates, or is absent when there is none.
+    SProgramResult Run(const std::optional<std::string>& strUpdates, const std::string& strConsent)
+    {
+        SProgramOptions options;
+        for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION"})
+        {
+            options.environment[pszName] = std::nullopt;
+        }
+        options.environment["RIGVET_OS_VERSION"] = "6.1.1";
+        options.environment["RIGVET_UPDATES_FILE"] = m_folder.File("updates.txt");
+        if (strUpdates)
+        {
+            WriteWholeFile(m_folder.File("updates.txt"), *strUpdates);
+        }
+        return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, LogPath()}, options);
+    }
+
+    std::string LogPath() const { return m_folder.File("updates.log"); }
+
+    CTempFolder m_folder;
+};
+
+bool StoppedByPlaceholderSteps(const SProgramResult& result)
+{
+    return result.strOutput.find(kStepPlaceholder) != std::string::npos;
+}
+
+TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
+{
+    const SProgramResult result = Run("4474419\r\n4490628,4536952\r\n", "no");
+    if (StoppedByPlaceholderSteps(result))
+    {
+        GTEST_SKIP() << "the diagnostics steps stop the run before the update search";
+    }
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: PASS\n"));
+    EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
+    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
+}
+
+TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
+{
+    const SProgramResult result = Run("4474419\n\n4536952\n", "yes");
+    if (StoppedByPlaceholderSteps(result))
+    {
+        GTEST_SKIP() << "the diagnostics steps stop the run before the update search";
+    }
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_THAT(result.strOutput, HasSubstr("[Error Occurred - 10003]\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK\n"));
+    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
+}
+
+TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
+{
+    const SProgramResult result = Run(std::nullopt, "yes");
+    if (StoppedByPlaceholderSteps(result))
+    {
+        GTEST_SKIP() << "the diagnostics steps stop the run before the update search";
+    }
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_THAT(
+        result.strOutput,
+        HasSubstr("[Error Occurred - 11000]\nThe Windows Update Agent Knowledge Base search "
+                  "has failed. The testing has been aborted.\n"));
+    EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred - 10003]")));
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL\n"));
+    EXPECT_EQ(ReadWholeFile(LogPath()), "");
+}
+} // namespace
