@@ -1,5 +1,10 @@
 #include "ui/CSystemSteps.h"
 
+#include "diagnostics/DiagnosticsCapture.h"
+#include "diagnostics/HardwareChecks.h"
+#include "diagnostics/MountPoints.h"
+#include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlReport.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
 #include "support/CZelSimpleException.h"
@@ -24,26 +29,36 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder() { RaiseUnavailable(L"the system diagnostics"); }
+void CSystemSteps::CreateWorkFolder() { ::CreateWorkFolder(); }
 
-std::wstring CSystemSteps::GetReportPath() { return std::wstring(); }
+std::wstring CSystemSteps::GetReportPath() { return ::GetReportPath(); }
 
-void CSystemSteps::DeleteReportFile(const std::wstring&) {}
-
-bool CSystemSteps::FileExistsNormalized(std::wstring) { return false; }
-
-void CSystemSteps::CaptureDiagnosticsReport() { RaiseUnavailable(L"the system diagnostics"); }
-
-std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring&)
+void CSystemSteps::DeleteReportFile(const std::wstring& strReportPath)
 {
-    RaiseUnavailable(L"reading the diagnostics report");
+    ::DeleteReportFile(strReportPath);
 }
 
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring&) { return std::wstring(); }
-
-bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&)
+bool CSystemSteps::FileExistsNormalized(std::wstring strPath)
 {
-    RaiseUnavailable(L"the hardware checks");
+    return ::FileExistsNormalized(std::move(strPath));
+}
+
+void CSystemSteps::CaptureDiagnosticsReport() { ::CaptureDiagnosticsReport(); }
+
+std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring& strReportPath)
+{
+    return ::LoadDiagnosticsReport(strReportPath);
+}
+
+std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)
+{
+    return ::GetDriveRoot(strPath);
+}
+
+bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
+                                          const std::wstring& strDriveRoot)
+{
+    return ::EvaluateHardwareReport(document, results, strDriveRoot);
 }
 
 bool CSystemSteps::SearchInstalledUpdates(std::wstring, std::wstring&)
