@@ -6,6 +6,10 @@
 
 namespace
 {
+// As a fragment, text outside the top element is kept instead of dropped, so that the check
+// below can refuse it.
+constexpr unsigned int kParseOptions = pugi::parse_default | pugi::parse_fragment;
+
 // Well-formed means exactly one element at the top, with nothing but markup around it.
 bool HasOneDocumentElement(const pugi::xml_document& document)
 {
@@ -71,7 +75,7 @@ bool CPugiXmlDocument::LoadContent(std::vector<char> aContent)
 {
     m_aContent = std::move(aContent);
     const pugi::xml_parse_result result = m_document.load_buffer_inplace(
-        m_aContent.data(), m_aContent.size(), pugi::parse_default, pugi::encoding_auto);
+        m_aContent.data(), m_aContent.size(), kParseOptions, pugi::encoding_auto);
     return result && HasOneDocumentElement(m_document);
 }
 
