@@ -1,4 +1,5 @@
 #include "diagnostics/MountPoints.h"
+#include "diagnostics/PathText.h"
 #include "support/TextConvert.h"
 
 #include <climits>
@@ -15,22 +16,12 @@ std::string ReadMountInfo()
     text << file.rdbuf();
     return text.str();
 }
-
-std::string ParentOf(const std::string& strPath)
-{
-    const std::size_t nSlash = strPath.rfind('/');
-    if (nSlash == std::string::npos)
-    {
-        return ".";
-    }
-    return nSlash == 0 ? "/" : strPath.substr(0, nSlash);
-}
 } // namespace
 
 std::wstring GetDriveRoot(const std::wstring& strPath)
 {
     char aResolved[PATH_MAX] = {};
-    if (realpath(ParentOf(WideToUtf8(strPath)).c_str(), aResolved) == nullptr)
+    if (realpath(WideToUtf8(GetParentFolder(strPath, L'/')).c_str(), aResolved) == nullptr)
     {
         return std::wstring();
     }

@@ -2,6 +2,8 @@
 
 #include "support/TextConvert.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr std::size_t kMountPointField = 4;

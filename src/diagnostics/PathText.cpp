@@ -36,3 +36,13 @@ std::wstring RemoveTrailingSeparator(std::wstring strPath, wchar_t chSeparator)
     }
     return strPath;
 }
+
+std::wstring GetParentFolder(const std::wstring& strPath, wchar_t chSeparator)
+{
+    const std::size_t nSeparator = strPath.rfind(chSeparator);
+    if (nSeparator == std::wstring::npos)
+    {
+        return L".";
+    }
+    return strPath.substr(0, nSeparator == 0 ? 1 : nSeparator);
+}

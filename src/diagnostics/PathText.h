@@ -14,3 +14,7 @@ std::wstring JoinPathWith(std::wstring strFirst, std::wstring strSecond, wchar_t
 
 // The path without one trailing separator, when it ends in one.
 std::wstring RemoveTrailingSeparator(std::wstring strPath, wchar_t chSeparator);
+
+// The folder part of a path: everything before its last separator ("/" alone for a path directly
+// under the root), or "." when there is no separator.
+std::wstring GetParentFolder(const std::wstring& strPath, wchar_t chSeparator);

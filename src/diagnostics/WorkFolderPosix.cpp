@@ -8,6 +8,7 @@
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -80,16 +81,6 @@ CUniqueFd OpenWorkFolder(bool bCreate)
     }
     return folder;
 }
-
-std::string ParentOf(const std::string& strPath)
-{
-    const std::size_t nSlash = strPath.rfind('/');
-    if (nSlash == std::string::npos)
-    {
-        return ".";
-    }
-    return nSlash == 0 ? "/" : strPath.substr(0, nSlash);
-}
 } // namespace
 
 wchar_t GetPathSeparator()
@@ -125,8 +116,8 @@ void DeleteReportFile(const std::wstring& strReportPath)
 {
     const std::string strPath = WideToUtf8(strReportPath);
     const std::string strName = strPath.substr(strPath.rfind('/') + 1);
-    const CUniqueFd folder(
-        open(ParentOf(strPath).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const CUniqueFd folder(open(WideToUtf8(GetParentFolder(strReportPath, L'/')).c_str(),
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat info
     {
     };

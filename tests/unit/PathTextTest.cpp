@@ -83,4 +83,11 @@ TEST(RemoveTrailingSeparator, DropsOnlyOne)
     EXPECT_EQ(RemoveTrailingSeparator(L"/", L'/'), L"");
     EXPECT_EQ(RemoveTrailingSeparator(L"", L'/'), L"");
 }
+TEST(GetParentFolder, CutsAtTheLastSeparator)
+{
+    EXPECT_EQ(GetParentFolder(L"/tmp/sm3/qualify/qdxd.xml", L'/'), L"/tmp/sm3/qualify");
+    EXPECT_EQ(GetParentFolder(L"/qdxd.xml", L'/'), L"/");
+    EXPECT_EQ(GetParentFolder(L"qdxd.xml", L'/'), L".");
+    EXPECT_EQ(GetParentFolder(L"C:\\Temp\\qdxd.xml", L'\\'), L"C:\\Temp");
+}
 } // namespace
