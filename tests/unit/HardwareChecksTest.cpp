@@ -3,8 +3,9 @@
 #include "diagnostics/XmlReport.h"
 #include "support/TextConvert.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
+#include <random>
 
 namespace
 {
@@ -262,5 +263,44 @@ TEST(EvaluateHardwareReport, ItemsThatCannotBeFetchedAreSkipped)
     EXPECT_EQ(results.m_nFreeDiskMB, 0u); // D: is the first item
     EvaluateHardwareReport(document, results, L"C:\\");
     EXPECT_EQ(results.m_nFreeDiskMB, 2u);
+}
+// Damaged reports from outside must load or be refused, and never upset the checks.
+TEST(EvaluateHardwareReport, DamagedReportsAreHandled)
+{
+    std::ifstream file(kReports + "several-adapters.xml", std::ios::binary);
+    const std::string strOriginal((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+    std::mt19937 random(20261209);
+    int nLoaded = 0;
+    for (int i = 0; i < 3000; ++i)
+    {
+        std::string strDamaged = strOriginal;
+        for (int nChange = 0; nChange < 4; ++nChange)
+        {
+            const std::size_t nAt = random() % strDamaged.size();
+            switch (random() % 3)
+            {
+            case 0:
+                strDamaged[nAt] = static_cast<char>(random() % 256);
+                break;
+            case 1:
+                strDamaged.erase(nAt, random() % 16);
+                break;
+            default:
+                strDamaged.insert(nAt, strOriginal.substr(random() % strOriginal.size(), 12));
+            }
+        }
+        auto pDocument = CreateXmlDocument();
+        if (pDocument->LoadContent(std::vector<char>(strDamaged.begin(), strDamaged.end())))
+        {
+            TestResults results;
+            EvaluateHardwareReport(*pDocument, results, L"C:\\");
+            const auto pSounds =
+                pDocument->SelectNodes(L"DxDiag/DirectSound/SoundDevices/SoundDevice");
+            EXPECT_EQ(results.m_bSoundDevice, pSounds != nullptr && pSounds->GetLength() > 0);
+            ++nLoaded;
+        }
+    }
+    EXPECT_GT(nLoaded, 0); // some damage leaves a document, so the checks did run
 }
 } // namespace
