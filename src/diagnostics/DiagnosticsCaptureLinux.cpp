@@ -55,7 +55,10 @@ std::wstring FindCollectorProgram()
     const char* pszOverride = std::getenv(kCollectorVariable);
     if (pszOverride != nullptr && *pszOverride != '\0')
     {
-        return Utf8ToWide(pszOverride);
+        // The child starts in the work folder, so a relative name must be made absolute here.
+        char aFolder[PATH_MAX] = {};
+        const bool bRelative = *pszOverride != '/' && getcwd(aFolder, sizeof(aFolder)) != nullptr;
+        return Utf8ToWide(bRelative ? std::string(aFolder) + "/" + pszOverride : pszOverride);
     }
     return Utf8ToWide(GetOwnFolder()) + kCollectorName;
 }

@@ -79,6 +79,14 @@ TEST(FindCollectorProgram, VariableNamesAnotherProgram)
     EXPECT_EQ(FindCollectorProgram(), L"/opt/fake/collector");
 }
 
+TEST(FindCollectorProgram, RelativeNameIsTakenFromTheCurrentFolder)
+{
+    const CScopedVariable set(kCollectorVariable, "tools/collector");
+    char aFolder[PATH_MAX] = {};
+    ASSERT_NE(getcwd(aFolder, sizeof(aFolder)), nullptr);
+    EXPECT_EQ(FindCollectorProgram(), (fs::path(aFolder) / "tools/collector").wstring());
+}
+
 class CaptureTest : public ::testing::Test
 {
 protected:
