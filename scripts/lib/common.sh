@@ -35,6 +35,15 @@ rigvet_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
+# A locale with a decimal comma, so the tests can show that the report's numbers are read the
+# same way under it. Generated once; the tests skip that case when it is missing.
+rigvet_ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "Could not generate de_DE.UTF-8; its test will be skipped."
+}
+
 # Configures (once) and builds one preset: debug (sanitizers) or release.
 rigvet_build() {
     local preset="$1"

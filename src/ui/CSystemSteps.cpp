@@ -1,23 +1,14 @@
 #include "ui/CSystemSteps.h"
 
+#include "diagnostics/DiagnosticsCapture.h"
+#include "diagnostics/HardwareChecks.h"
+#include "diagnostics/MountPoints.h"
+#include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlReport.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
-#include "support/CZelSimpleException.h"
 #include "updates/SearchInstalledUpdates.h"
 #include "updates/SystemUpdateAgent.h"
-
-namespace
-{
-// A step whose adapter this build lacks stops the run with this code instead of measuring.
-constexpr std::int32_t kStepUnavailableCode = -997;
-
-[[noreturn]] void RaiseUnavailable(const wchar_t* pszStep)
-{
-    throw CZelSimpleException(kStepUnavailableCode,
-                              std::wstring(L"This build cannot perform this step: ") + pszStep +
-                                  L".");
-}
-} // namespace
 
 bool CSystemSteps::IsRemoteSession()
 {
@@ -30,41 +21,36 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder()
+void CSystemSteps::CreateWorkFolder() { ::CreateWorkFolder(); }
+
+std::wstring CSystemSteps::GetReportPath() { return ::GetReportPath(); }
+
+void CSystemSteps::DeleteReportFile(const std::wstring& strReportPath)
 {
-    RaiseUnavailable(L"the system diagnostics");
+    ::DeleteReportFile(strReportPath);
 }
 
-std::wstring CSystemSteps::GetReportPath()
+bool CSystemSteps::FileExistsNormalized(std::wstring strPath)
 {
-    return std::wstring();
+    return ::FileExistsNormalized(std::move(strPath));
 }
 
-void CSystemSteps::DeleteReportFile(const std::wstring&) {}
+void CSystemSteps::CaptureDiagnosticsReport() { ::CaptureDiagnosticsReport(); }
 
-bool CSystemSteps::FileExistsNormalized(std::wstring)
+std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring& strReportPath)
 {
-    return false;
+    return ::LoadDiagnosticsReport(strReportPath);
 }
 
-void CSystemSteps::CaptureDiagnosticsReport()
+std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)
 {
-    RaiseUnavailable(L"the system diagnostics");
+    return ::GetDriveRoot(strPath);
 }
 
-std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring&)
+bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
+                                          const std::wstring& strDriveRoot)
 {
-    RaiseUnavailable(L"reading the diagnostics report");
-}
-
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring&)
-{
-    return std::wstring();
-}
-
-bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&)
-{
-    RaiseUnavailable(L"the hardware checks");
+    return ::EvaluateHardwareReport(document, results, strDriveRoot);
 }
 
 bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound)

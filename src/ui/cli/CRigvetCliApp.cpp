@@ -4,6 +4,7 @@
 #include "ui/CRigvetDlg.h"
 #include "ui/CommandLine.h"
 #include "ui/cli/CConsoleView.h"
+#include "ui/cli/JudgedValueText.h"
 
 #include <optional>
 
@@ -57,7 +58,13 @@ void PrintVerdicts(CRigvetDlg& dialog, std::ostream& output)
     {
         const std::optional<EVerdict> verdict = dialog.GetShownVerdict(requirement);
         output << WideToUtf8(GetRequirementName(requirement)) << ": "
-               << WideToUtf8(GetVerdictWord(verdict.value_or(EVerdict::Unknown))) << "\n";
+               << WideToUtf8(GetVerdictWord(verdict.value_or(EVerdict::Unknown)));
+        const std::wstring strValue = FormatJudgedValue(requirement, *dialog.m_pResults);
+        if (!strValue.empty())
+        {
+            output << " (" << WideToUtf8(strValue) << ")";
+        }
+        output << "\n";
     }
 }
 } // namespace

@@ -1,0 +1,91 @@
+#include "diagnostics/DiagnosticsCapture.h"
+#include "support/TextConvert.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace
+{
+std::string GetOwnFolder()
+{
+    char aPath[PATH_MAX + 1] = {};
+    const ssize_t nLength = readlink("/proc/self/exe", aPath, PATH_MAX);
+    const std::string strPath(aPath, nLength > 0 ? static_cast<std::size_t>(nLength) : 0);
+    return strPath.substr(0, strPath.rfind('/') + 1);
+}
+
+// posix_spawn's file actions, released on every path.
+class CSpawnActions
+{
+public:
+    CSpawnActions() { posix_spawn_file_actions_init(&m_actions); }
+    CSpawnActions(const CSpawnActions&) = delete;
+    CSpawnActions& operator=(const CSpawnActions&) = delete;
+    ~CSpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
+    posix_spawn_file_actions_t* Get() { return &m_actions; }
+
+private:
+    posix_spawn_file_actions_t m_actions;
+};
+
+SChildOutcome WaitForChild(pid_t nChild)
+{
+    int nStatus = 0;
+    pid_t nResult = 0;
+    do
+    {
+        nResult = waitpid(nChild, &nStatus, 0);
+    } while (nResult < 0 && errno == EINTR);
+    if (nResult != nChild)
+    {
+        return SChildOutcome{}; // the exit code could not be read
+    }
+    return SChildOutcome{true, WIFSIGNALED(nStatus), WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 0};
+}
+} // namespace
+
+std::wstring FindCollectorProgram()
+{
+    const char* pszOverride = std::getenv(kCollectorVariable);
+    if (pszOverride != nullptr && *pszOverride != '\0')
+    {
+        // The child starts in the work folder, so a relative name must be made absolute here.
+        char aFolder[PATH_MAX] = {};
+        const bool bRelative = *pszOverride != '/' && getcwd(aFolder, sizeof(aFolder)) != nullptr;
+        return Utf8ToWide(bRelative ? std::string(aFolder) + "/" + pszOverride : pszOverride);
+    }
+    return Utf8ToWide(GetOwnFolder()) + kCollectorName;
+}
+
+SChildOutcome RunCollector(const std::wstring& strProgram,
+                           const std::vector<std::wstring>& aArguments,
+                           const std::wstring& strWorkingDirectory)
+{
+    std::vector<std::string> aNarrow{WideToUtf8(strProgram)};
+    for (const std::wstring& strArgument : aArguments)
+    {
+        aNarrow.push_back(WideToUtf8(strArgument));
+    }
+    std::vector<char*> aArgv;
+    for (std::string& strArgument : aNarrow)
+    {
+        aArgv.push_back(strArgument.data());
+    }
+    aArgv.push_back(nullptr);
+
+    CSpawnActions actions;
+    const std::string strDirectory = WideToUtf8(strWorkingDirectory);
+    pid_t nChild = 0;
+    if (posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str()) != 0 ||
+        posix_spawn(&nChild, aArgv[0], actions.Get(), nullptr, aArgv.data(), environ) != 0)
+    {
+        return SChildOutcome{};
+    }
+    return WaitForChild(nChild);
+}

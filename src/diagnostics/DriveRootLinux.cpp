@@ -1,0 +1,31 @@
+#include "diagnostics/MountPoints.h"
+#include "diagnostics/PathText.h"
+#include "support/TextConvert.h"
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string ReadMountInfo()
+{
+    std::ifstream file("/proc/self/mountinfo");
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+} // namespace
+
+std::wstring GetDriveRoot(const std::wstring& strPath)
+{
+    char aResolved[PATH_MAX] = {};
+    if (realpath(WideToUtf8(GetParentFolder(strPath, L'/')).c_str(), aResolved) == nullptr)
+    {
+        return std::wstring();
+    }
+    const std::optional<std::string> strMountPoint =
+        FindMountPoint(aResolved, ParseMountPoints(ReadMountInfo()));
+    return strMountPoint ? BuildDriveRoot(*strMountPoint) : std::wstring();
+}

@@ -1,0 +1,12 @@
+#include "diagnostics/FolderSafety.h"
+
+namespace
+{
+constexpr std::uint32_t kGroupOrOthersWrite = 0022;
+}
+
+bool IsSafeWorkFolder(const SFolderStatus& status, std::uint32_t nUserId)
+{
+    return status.bIsDirectory && !status.bIsSymbolicLink && status.nOwner == nUserId &&
+           (status.nMode & kGroupOrOthersWrite) == 0;
+}

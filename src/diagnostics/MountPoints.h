@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Linux names a disk by the folder it is mounted on; the collector writes that folder as the
+// disk's DriveLetter, and the drive root of a path is its mount point followed by one backslash,
+// so that DriveLetter + "\" == root picks the disk that holds the path.
+
+// A field of /proc/self/mountinfo with its octal escapes (\040 for a blank and the like) decoded.
+std::string UnescapeMountField(std::string_view strField);
+
+// The mount points (fifth field) of the lines of /proc/self/mountinfo, in file order.
+std::vector<std::string> ParseMountPoints(std::string_view strMountInfo);
+
+// The mount point that holds an absolute, resolved path: the longest one that equals the path or
+// is a whole-folder prefix of it; of equally long ones the last, which is mounted over the others.
+std::optional<std::string> FindMountPoint(const std::string& strPath,
+                                          const std::vector<std::string>& aMountPoints);
+
+// The mount point followed by one backslash.
+std::wstring BuildDriveRoot(const std::string& strMountPoint);
+
+// Platform adapter: the drive root of the folder that holds the path, or empty.
+std::wstring GetDriveRoot(const std::wstring& strPath);

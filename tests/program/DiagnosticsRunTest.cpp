@@ -1,0 +1,259 @@
+#include "program/ProgramRunner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace
+{
+const std::string kReports = std::string(RIGVET_FIXTURES_DIR) + "/reports/";
+constexpr const char* kCollectorFailed =
+    "[Error Occurred - 10005]\nThe execution of dxdiag.exe has failed. Ret = -1\n";
+constexpr const char* kWorkFolderRefused = "[Error Occurred - 25101]\nThe work folder ";
+
+// The mount points of this machine, so a report can list a disk for whichever holds the work
+// folder.
+std::vector<std::string> ReadMountPoints()
+{
+    std::ifstream mountInfo("/proc/self/mountinfo");
+    std::vector<std::string> aMountPoints;
+    std::string strLine;
+    while (std::getline(mountInfo, strLine))
+    {
+        std::istringstream fields(strLine);
+        std::string strField;
+        for (int i = 0; i < 5 && fields >> strField; ++i)
+        {
+        }
+        if (strField.find('\\') == std::string::npos) // escaped names are not needed here
+        {
+            aMountPoints.push_back(strField);
+        }
+    }
+    return aMountPoints;
+}
+
+// A run of rigvet-cli in a private temporary directory with the fake collector in place.
+class DiagnosticsRunTest : public ::testing::Test
+{
+protected:
+    DiagnosticsRunTest()
+    {
+        for (const char* pszName :
+             {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION", "RIGVET_OS_VERSION",
+              "RIGVET_FAKE_REPORT", "RIGVET_FAKE_ACTION", "RIGVET_FAKE_EXIT"})
+        {
+            m_options.environment[pszName] = std::nullopt;
+        }
+        m_options.environment["XDG_RUNTIME_DIR"] = m_temp.Path();
+        m_options.environment["TMPDIR"] = m_temp.Path();
+        m_options.environment["RIGVET_DXDIAG"] = RIGVET_FAKE_COLLECTOR_PATH;
+        m_options.environment["RIGVET_FAKE_LOG"] = m_tools.File("calls.log");
+    }
+
+    std::string WorkFolder() const { return m_temp.Path() + "/sm3/qualify"; }
+    std::string Report() const { return WorkFolder() + "/qdxd.xml"; }
+    std::string Calls() const { return ReadWholeFile(m_tools.File("calls.log")); }
+
+    void UseReport(const std::string& strPath)
+    {
+        m_options.environment["RIGVET_FAKE_REPORT"] = strPath;
+    }
+
+    // The typical report with a disk of 7777 MB free in front for every mount point.
+    void UseReportWithDisks()
+    {
+        std::string strDisks = "<LogicalDisks>";
+        for (const std::string& strMountPoint : ReadMountPoints())
+        {
+            strDisks += "<LogicalDisk><DriveLetter>" + strMountPoint +
+                        "</DriveLetter><FreeSpace>7777999999</FreeSpace></LogicalDisk>";
+        }
+        std::string strReport = ReadWholeFile(kReports + "typical.xml");
+        strReport.replace(strReport.find("<LogicalDisks>"), 14, strDisks);
+        WriteWholeFile(m_tools.File("report.xml"), strReport);
+        UseReport(m_tools.File("report.xml"));
+    }
+
+    void PrepareWorkFolder()
+    {
+        fs::create_directories(WorkFolder());
+        chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+        chmod(WorkFolder().c_str(), 0700);
+    }
+
+    SProgramResult Run() { return RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, m_options); }
+
+    CTempFolder m_temp;
+    CTempFolder m_tools;
+    SProgramOptions m_options;
+};
+
+TEST_F(DiagnosticsRunTest, ReportGivesVerdictsWithValues)
+{
+    UseReportWithDisks();
+    const SProgramResult result = Run();
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_THAT(result.strOutput, HasSubstr("Display Device: PASS (feature level 12.1)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Sound Device: PASS (sound device present)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Free Disk Space: PASS (7777 MB free)\n"));
+    EXPECT_THAT(result.strOutput, Not(HasSubstr("Error Occurred")));
+}
+
+TEST_F(DiagnosticsRunTest, CollectorIsCalledInTheWorkFolderAndTheReportIsRemoved)
+{
+    UseReportWithDisks();
+    const SProgramResult result = Run();
+    EXPECT_EQ(result.nExitCode, 0);
+    EXPECT_EQ(Calls(), "/whql:off /x " + Report() + " | " + WorkFolder() + "\n");
+    EXPECT_TRUE(fs::is_directory(WorkFolder()));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+}
+
+TEST_F(DiagnosticsRunTest, PoorMachineFailsWithItsValues)
+{
+    UseReport(kReports + "no-display.xml");
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr("Display Device: FAIL (feature level 0.0)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Sound Device: FAIL (no sound device)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: FAIL (2048 MB)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Free Disk Space: FAIL (0 MB free)\n"));
+}
+
+TEST_F(DiagnosticsRunTest, VirtualAdapterIsWarnedAbout)
+{
+    UseReport(kReports + "remote-display.xml");
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr("[Possible Virtualization Detected]"));
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (4095 MB)\n"));
+}
+
+TEST_F(DiagnosticsRunTest, NonZeroExitOtherThanMinusOneIsSuccess)
+{
+    UseReportWithDisks();
+    m_options.environment["RIGVET_FAKE_EXIT"] = "1";
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
+    EXPECT_THAT(result.strOutput, Not(HasSubstr("Error Occurred")));
+}
+
+TEST_F(DiagnosticsRunTest, CollectorExitingMinusOneFails)
+{
+    UseReportWithDisks();
+    m_options.environment["RIGVET_FAKE_EXIT"] = "255";
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr(kCollectorFailed));
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: FAIL (0 MB)\n"));
+    EXPECT_TRUE(fs::exists(Report())); // left for the next run to remove
+}
+
+TEST_F(DiagnosticsRunTest, CrashingCollectorFails)
+{
+    UseReportWithDisks();
+    m_options.environment["RIGVET_FAKE_ACTION"] = "crash";
+    EXPECT_THAT(Run().strOutput, HasSubstr(kCollectorFailed));
+}
+
+TEST_F(DiagnosticsRunTest, MissingCollectorFails)
+{
+    m_options.environment["RIGVET_DXDIAG"] = m_tools.File("no-such-collector");
+    EXPECT_THAT(Run().strOutput, HasSubstr(kCollectorFailed));
+}
+
+TEST_F(DiagnosticsRunTest, SlowCollectorIsWaitedFor)
+{
+    UseReportWithDisks();
+    m_options.environment["RIGVET_FAKE_ACTION"] = "sleep";
+    m_options.environment["RIGVET_FAKE_SECONDS"] = "1";
+    EXPECT_THAT(Run().strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
+}
+
+TEST_F(DiagnosticsRunTest, MissingReportFails)
+{
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput,
+                HasSubstr("[Error Occurred - -998]\nCould not load the dxdiag XML file\n"));
+}
+
+TEST_F(DiagnosticsRunTest, BrokenReportFails)
+{
+    UseReport(kReports + "truncated.xml");
+    EXPECT_THAT(Run().strOutput, HasSubstr("[Error Occurred - -998]"));
+}
+
+TEST_F(DiagnosticsRunTest, HeldReportStopsBeforeTheCollector)
+{
+    PrepareWorkFolder();
+    fs::create_directory(Report()); // a folder cannot be removed as a file
+    UseReportWithDisks();
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput,
+                HasSubstr("[Error Occurred - 10004]\nThe test could not run due to a lock on the "
+                          "diagnostics file."));
+    EXPECT_EQ(Calls(), ""); // the collector never ran
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: FAIL (0 MB)\n"));
+}
+
+TEST_F(DiagnosticsRunTest, ReadOnlyOldReportIsReplaced)
+{
+    PrepareWorkFolder();
+    WriteWholeFile(Report(), "old");
+    chmod(Report().c_str(), 0444);
+    UseReportWithDisks();
+    EXPECT_THAT(Run().strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
+}
+
+TEST_F(DiagnosticsRunTest, PlantedLinkAtTheReportIsRemovedNotFollowed)
+{
+    PrepareWorkFolder();
+    WriteWholeFile(m_tools.File("secret"), "secret");
+    fs::create_symlink(m_tools.File("secret"), Report());
+    UseReportWithDisks();
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
+    EXPECT_EQ(ReadWholeFile(m_tools.File("secret")), "secret");
+}
+
+TEST_F(DiagnosticsRunTest, LinkedWorkFolderIsRefused)
+{
+    fs::create_directory(m_temp.Path() + "/sm3");
+    chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+    fs::create_directory_symlink(m_tools.Path(), WorkFolder());
+    UseReportWithDisks();
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused + WorkFolder() + " could not"));
+    EXPECT_EQ(Calls(), "");
+    EXPECT_FALSE(fs::exists(m_tools.File("qdxd.xml")));
+}
+
+TEST_F(DiagnosticsRunTest, SharedWorkFolderIsRefused)
+{
+    PrepareWorkFolder();
+    chmod(WorkFolder().c_str(), 0777);
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused));
+    EXPECT_EQ(Calls(), "");
+}
+
+TEST_F(DiagnosticsRunTest, ForeignWorkFolderIsRefused)
+{
+    if (geteuid() != 0)
+    {
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    }
+    PrepareWorkFolder();
+    ASSERT_EQ(chown((m_temp.Path() + "/sm3").c_str(), 65534, 65534), 0);
+    const SProgramResult result = Run();
+    EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused));
+    EXPECT_EQ(Calls(), "");
+}
+} // namespace
