@@ -1,0 +1,20 @@
+#pragma once
+
+#include "collector/DiagnosticsReport.h"
+#include "collector/DisplayAdapters.h"
+#include "collector/FeatureLevels.h"
+
+#include <vector>
+
+// What the platform adapters read from the running machine.
+SSystemInformation CollectSystemInformation();
+std::vector<SDrmAdapter> CollectDrmAdapters();
+std::vector<SVulkanCapabilities> ProbeVulkanDevices();
+std::vector<SSoundDevice> CollectSoundDevices();
+std::vector<SLogicalDisk> CollectLogicalDisks();
+
+// The text of the PCI id database; empty when it is not installed.
+std::string ReadPciIdDatabase();
+
+// The whole report of this machine.
+SDiagnosticsReport CollectDiagnosticsReport();
