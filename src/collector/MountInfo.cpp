@@ -60,7 +60,7 @@ std::vector<SMountEntry> ParseMountInfo(std::string_view strMountInfo)
         const std::vector<std::string_view> aFields = SplitBlanks(strLine);
         // Six fixed fields, optional tagged fields, "-", then the file system type.
         const auto itSeparator = std::find(aFields.begin(), aFields.end(), "-");
-        if (aFields.size() < 5 || itSeparator - aFields.begin() < 6 ||
+        if (itSeparator == aFields.end() || itSeparator - aFields.begin() < 6 ||
             itSeparator + 1 == aFields.end())
         {
             continue;
