@@ -1,12 +1,15 @@
 #include "collector/MachineSources.h"
+#include "collector/VulkanDrivers.h"
 
 SDiagnosticsReport CollectDiagnosticsReport()
 {
     SDiagnosticsReport report;
     report.m_systemInformation = CollectSystemInformation();
     const std::vector<SDrmAdapter> aAdapters = CollectDrmAdapters();
+    const SVulkanDriverChoice vulkanDrivers = ChooseVulkanDrivers(aAdapters);
     const std::vector<SVulkanCapabilities> aVulkan =
-        NeedsVulkanProbe(aAdapters) ? ProbeVulkanDevices() : std::vector<SVulkanCapabilities>();
+        vulkanDrivers.m_bProbe ? ProbeVulkanDevices(vulkanDrivers.m_strFilter)
+                               : std::vector<SVulkanCapabilities>();
     const std::string strPciIds =
         aAdapters.empty() && aVulkan.empty() ? std::string() : ReadPciIdDatabase();
     report.m_aDisplayDevices =

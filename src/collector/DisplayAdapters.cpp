@@ -227,13 +227,6 @@ EAdapterKind ClassifyAdapter(const SDrmAdapter& adapter)
     return EAdapterKind::Hardware;
 }
 
-bool NeedsVulkanProbe(const std::vector<SDrmAdapter>& aAdapters)
-{
-    return std::any_of(aAdapters.begin(), aAdapters.end(),
-                       [](const SDrmAdapter& adapter)
-                       { return ClassifyAdapter(adapter) == EAdapterKind::Hardware; });
-}
-
 std::vector<SDisplayDevice> BuildDisplayDevices(const std::vector<SDrmAdapter>& aAdapters,
                                                 const std::vector<SVulkanCapabilities>& aVulkan,
                                                 const PciNameLookup& lookUpPciNames)

@@ -36,11 +36,6 @@ std::optional<std::uint16_t> ParseSysfsHexId(std::string_view strText);
 
 EAdapterKind ClassifyAdapter(const SDrmAdapter& adapter);
 
-// Vulkan is asked only when an adapter of real hardware is present: virtual and firmware
-// adapters are reported as such whatever their levels, and loading the drivers is the slowest
-// thing the collector can do.
-bool NeedsVulkanProbe(const std::vector<SDrmAdapter>& aAdapters);
-
 using PciNameLookup = std::function<SPciNames(std::uint16_t nVendorId, std::uint16_t nDeviceId)>;
 
 // One display device per DRM adapter, with the feature levels of the Vulkan device of the same

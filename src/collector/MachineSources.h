@@ -4,12 +4,14 @@
 #include "collector/DisplayAdapters.h"
 #include "collector/FeatureLevels.h"
 
+#include <string>
 #include <vector>
 
 // What the platform adapters read from the running machine.
 SSystemInformation CollectSystemInformation();
 std::vector<SDrmAdapter> CollectDrmAdapters();
-std::vector<SVulkanCapabilities> ProbeVulkanDevices();
+// strDriverFilter: the Vulkan drivers to load (ChooseVulkanDrivers); empty loads all of them.
+std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter);
 std::vector<SSoundDevice> CollectSoundDevices();
 std::vector<SLogicalDisk> CollectLogicalDisks();
 

@@ -263,18 +263,23 @@ SVulkanCapabilities ReadDevice(const CVulkanInstance& instance, std::uint32_t nI
 
 // Implicit layers (overlays, capture tools, the device-select layer) add load time and nothing
 // that a device listing needs. The software rasteriser is never listed as an adapter, and its
-// driver brings in a whole compiler, so it is not loaded either.
-void RestrictLoader()
+// driver brings in a whole compiler, so it is not loaded either; nor are drivers for hardware
+// that the machine does not have.
+void RestrictLoader(const std::string& strDriverFilter)
 {
     setenv("VK_LOADER_LAYERS_DISABLE", "~implicit~", 1);
     setenv("VK_LOADER_DRIVERS_DISABLE", "*lvp_icd*", 1);
+    if (!strDriverFilter.empty())
+    {
+        setenv("VK_LOADER_DRIVERS_SELECT", strDriverFilter.c_str(), 1);
+    }
 }
 } // namespace
 
-std::vector<SVulkanCapabilities> ProbeVulkanDevices()
+std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter)
 {
     std::vector<SVulkanCapabilities> aDevices;
-    RestrictLoader();
+    RestrictLoader(strDriverFilter);
     const CVulkanLoader loader;
     const PFN_vkGetInstanceProcAddr pfnGetProcAddr = loader.GetInstanceProcAddr();
     if (pfnGetProcAddr == nullptr)

@@ -155,15 +155,6 @@ TEST(DisplayAdapters, MachineWithoutAdapterRendersInSoftware)
     EXPECT_EQ(aDevices[0].m_strFeatureLevels, "");
 }
 
-TEST(DisplayAdapters, VulkanIsAskedOnlyForRealHardware)
-{
-    EXPECT_FALSE(NeedsVulkanProbe({}));
-    EXPECT_FALSE(NeedsVulkanProbe(
-        {MakeFirmwareAdapter("simpledrm"), MakePciAdapter(0x1af4, 0x1050, "virtio-pci")}));
-    EXPECT_TRUE(NeedsVulkanProbe(
-        {MakeFirmwareAdapter("simpledrm"), MakePciAdapter(0x8086, 0x3e92, "i915")}));
-}
-
 TEST(DisplayAdapters, CardNamesAndIdFiles)
 {
     EXPECT_TRUE(IsDrmCardName("card0"));
