@@ -38,7 +38,7 @@ struct SVirtualDriver
     EAdapterKind eKind;
 };
 
-constexpr std::array<SVirtualDriver, 15> kVirtualDrivers = {{
+constexpr std::array<SVirtualDriver, 13> kVirtualDrivers = {{
     {"vmwgfx", EAdapterKind::VMwareSvga},
     {"hyperv_drm", EAdapterKind::HyperV},
     {"hyperv_fb", EAdapterKind::HyperV},
@@ -50,17 +50,25 @@ constexpr std::array<SVirtualDriver, 15> kVirtualDrivers = {{
     {"cirrus", EAdapterKind::OtherVirtual},
     {"cirrus-qemu", EAdapterKind::OtherVirtual},
     {"vboxvideo", EAdapterKind::OtherVirtual},
-    {"simpledrm", EAdapterKind::OtherVirtual},
-    {"ofdrm", EAdapterKind::OtherVirtual},
     {"vkms", EAdapterKind::OtherVirtual},
     {"xen_drm_front", EAdapterKind::OtherVirtual},
 }};
 
-// Firmware framebuffers (efifb, vesafb, simplefb and their DRM successors) have no PCI id of
-// their own.
+// The framebuffer that the firmware set up, driven without any knowledge of the hardware.
+constexpr std::array<std::string_view, 7> kFirmwareFramebufferDrivers = {
+    "simpledrm", "efidrm", "vesadrm", "ofdrm", "simplefb", "efifb", "vesafb",
+};
+
 bool IsFirmwareFramebuffer(const SDrmAdapter& adapter)
 {
-    return !adapter.m_nVendorId || !adapter.m_nDeviceId;
+    return std::find(kFirmwareFramebufferDrivers.begin(), kFirmwareFramebufferDrivers.end(),
+                     adapter.m_strDriver) != kFirmwareFramebufferDrivers.end();
+}
+
+// Display hardware of a system on a chip has no PCI ids, nor has a firmware framebuffer.
+bool HasPciIds(const SDrmAdapter& adapter)
+{
+    return adapter.m_nVendorId && adapter.m_nDeviceId;
 }
 
 std::string FormatHexId(std::uint32_t nId)
@@ -115,6 +123,11 @@ SDisplayDevice DescribeDrmAdapter(const SDrmAdapter& adapter,
     {
         device.m_strManufacturer = "Firmware";
         device.m_strChipType = "Firmware framebuffer (" + adapter.m_strDriver + ")";
+    }
+    else if (!HasPciIds(adapter))
+    {
+        device.m_strManufacturer = "Unknown";
+        device.m_strChipType = "Display device of driver " + adapter.m_strDriver + " (no PCI id)";
     }
     else
     {
@@ -219,7 +232,8 @@ EAdapterKind ClassifyAdapter(const SDrmAdapter& adapter)
     }
     for (const SVirtualPciId& entry : kVirtualPciIds)
     {
-        if (*adapter.m_nVendorId == entry.nVendorId && *adapter.m_nDeviceId == entry.nDeviceId)
+        if (HasPciIds(adapter) && *adapter.m_nVendorId == entry.nVendorId &&
+            *adapter.m_nDeviceId == entry.nDeviceId)
         {
             return entry.eKind;
         }

@@ -15,7 +15,7 @@
 struct SDrmAdapter
 {
     std::string m_strCard;                    // "card0"
-    std::optional<std::uint16_t> m_nVendorId; // PCI ids; absent for a firmware framebuffer
+    std::optional<std::uint16_t> m_nVendorId; // PCI ids; absent for a device off the PCI bus
     std::optional<std::uint16_t> m_nDeviceId;
     std::string m_strDriver; // kernel driver: "i915", "amdgpu", "simpledrm", ...
 };

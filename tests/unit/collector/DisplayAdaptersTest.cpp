@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Microsoft Basic Display Adapter"},
         SVirtualCase{MakePciAdapter(0x80ee, 0xbeef, ""), "Microsoft Basic Display Adapter"},
         SVirtualCase{MakeFirmwareAdapter("simpledrm"), "Microsoft Basic Display Adapter"},
+        SVirtualCase{MakeFirmwareAdapter("efidrm"), "Microsoft Basic Display Adapter"},
         SVirtualCase{MakeFirmwareAdapter("efifb"), "Microsoft Basic Display Adapter"}));
 
 TEST(DisplayAdapters, HardwareAdapterTakesItsNamesAndTheLevelsOfItsVulkanDevice)
@@ -115,6 +116,19 @@ TEST(DisplayAdapters, AdapterWithoutVulkanDeviceHasNoLevels)
     EXPECT_EQ(aDevices[1].m_strDeviceId, "0x2485");
     EXPECT_EQ(aDevices[1].m_strManufacturer, "NVIDIA Corporation");
     EXPECT_EQ(aDevices[1].m_strFeatureLevels, "9_3,9_2,9_1");
+}
+
+TEST(DisplayAdapters, ChipWithoutPciIdIsHardware)
+{
+    SDrmAdapter adapter;
+    adapter.m_strCard = "card1";
+    adapter.m_strDriver = "vc4";
+    const std::vector<SDisplayDevice> aDevices =
+        BuildDisplayDevices({adapter}, {}, FixtureLookup());
+    ASSERT_EQ(aDevices.size(), 1U);
+    EXPECT_EQ(aDevices[0].m_strCardName, "Display device of driver vc4 (no PCI id)");
+    EXPECT_EQ(aDevices[0].m_strVendorId, "");
+    EXPECT_EQ(ClassifyAdapter(adapter), EAdapterKind::Hardware);
 }
 
 TEST(DisplayAdapters, UnknownIdsAreNamedByNumber)
