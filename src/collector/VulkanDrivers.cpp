@@ -59,11 +59,15 @@ SVulkanDriverChoice ChooseVulkanDrivers(const std::vector<SDrmAdapter>& aAdapter
         {
             return {true, ""};
         }
-        if (!strManifests->empty() && choice.m_strFilter.find(*strManifests) == std::string::npos)
+        if (strManifests->empty() || choice.m_strFilter.find(*strManifests) != std::string::npos)
         {
-            choice.m_strFilter +=
-                (choice.m_strFilter.empty() ? "" : ",") + std::string(*strManifests);
+            continue;
         }
+        if (!choice.m_strFilter.empty())
+        {
+            choice.m_strFilter += ',';
+        }
+        choice.m_strFilter.append(*strManifests);
     }
     choice.m_bProbe = !choice.m_strFilter.empty();
     return choice;
