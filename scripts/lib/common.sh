@@ -10,7 +10,7 @@ RIGVET_PACKAGES=(
     libpugixml-dev
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth
-    pciutils pci.ids libvulkan1 mesa-vulkan-drivers
+    pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales
 )
 

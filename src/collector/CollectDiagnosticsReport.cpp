@@ -1,0 +1,22 @@
+#include "collector/MachineSources.h"
+#include "collector/VulkanDrivers.h"
+
+SDiagnosticsReport CollectDiagnosticsReport()
+{
+    SDiagnosticsReport report;
+    report.m_systemInformation = CollectSystemInformation();
+    const std::vector<SDrmAdapter> aAdapters = CollectDrmAdapters();
+    const SVulkanDriverChoice vulkanDrivers = ChooseVulkanDrivers(aAdapters);
+    const std::vector<SVulkanCapabilities> aVulkan =
+        vulkanDrivers.m_bProbe ? ProbeVulkanDevices(vulkanDrivers.m_strFilter)
+                               : std::vector<SVulkanCapabilities>();
+    const std::string strPciIds =
+        aAdapters.empty() && aVulkan.empty() ? std::string() : ReadPciIdDatabase();
+    report.m_aDisplayDevices =
+        BuildDisplayDevices(aAdapters, aVulkan,
+                            [&](std::uint16_t nVendorId, std::uint16_t nDeviceId)
+                            { return LookUpPciNames(strPciIds, nVendorId, nDeviceId); });
+    report.m_aSoundDevices = CollectSoundDevices();
+    report.m_aLogicalDisks = CollectLogicalDisks();
+    return report;
+}

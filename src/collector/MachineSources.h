@@ -1,0 +1,22 @@
+#pragma once
+
+#include "collector/DiagnosticsReport.h"
+#include "collector/DisplayAdapters.h"
+#include "collector/FeatureLevels.h"
+
+#include <string>
+#include <vector>
+
+// What the platform adapters read from the running machine.
+SSystemInformation CollectSystemInformation();
+std::vector<SDrmAdapter> CollectDrmAdapters();
+// strDriverFilter: the Vulkan drivers to load (ChooseVulkanDrivers); empty loads all of them.
+std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter);
+std::vector<SSoundDevice> CollectSoundDevices();
+std::vector<SLogicalDisk> CollectLogicalDisks();
+
+// The text of the PCI id database; empty when it is not installed.
+std::string ReadPciIdDatabase();
+
+// The whole report of this machine.
+SDiagnosticsReport CollectDiagnosticsReport();

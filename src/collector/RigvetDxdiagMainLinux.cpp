@@ -1,0 +1,36 @@
+#include "collector/CollectorCommandLine.h"
+#include "collector/MachineSources.h"
+#include "collector/ReportFile.h"
+#include "collector/ReportXml.h"
+
+#include <exception>
+#include <iostream>
+
+namespace
+{
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const SCollectorCommandLine commandLine = ParseCollectorCommandLine({argv + 1, argv + argc});
+    if (!commandLine.m_bValid)
+    {
+        std::cerr << "rigvet-dxdiag: " << commandLine.m_strError << "\n"
+                  << "usage: rigvet-dxdiag [/whql:off] /x PATH\n";
+        return kExitUsage;
+    }
+    try
+    {
+        const std::string strReport =
+            FormatReportXml(CollectDiagnosticsReport(), "rigvet-dxdiag " RIGVET_VERSION);
+        WriteReportFile(commandLine.m_strReportPath, strReport);
+    }
+    catch (const std::exception& error)
+    {
+        std::cerr << "rigvet-dxdiag: " << error.what() << "\n";
+        return kExitFailure;
+    }
+    return 0;
+}
