@@ -30,7 +30,8 @@ std::wstring FormatEntry(const std::wstring& strFormat, std::va_list args)
     {
         std::va_list argsCopy;
         va_copy(argsCopy, args);
-        const int nWritten = std::vswprintf(buffer.data(), buffer.size(), strFormat.c_str(), argsCopy);
+        const int nWritten =
+            std::vswprintf(buffer.data(), buffer.size(), strFormat.c_str(), argsCopy);
         va_end(argsCopy);
         if (nWritten >= 0)
         {

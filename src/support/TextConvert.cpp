@@ -47,7 +47,10 @@ void AppendWide(std::wstring& strOut, char32_t cp)
     strOut += static_cast<wchar_t>(cp);
 }
 
-bool IsSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
+bool IsSurrogate(char32_t cp)
+{
+    return cp >= 0xD800 && cp <= 0xDFFF;
+}
 
 // Decodes one code point at nPos and advances nPos past it.
 char32_t DecodeUtf8(std::string_view str, std::size_t& nPos)

@@ -12,11 +12,15 @@ constexpr std::int32_t kStepUnavailableCode = -997;
 [[noreturn]] void RaiseUnavailable(const wchar_t* pszStep)
 {
     throw CZelSimpleException(kStepUnavailableCode,
-                              std::wstring(L"This build cannot perform this step: ") + pszStep + L".");
+                              std::wstring(L"This build cannot perform this step: ") + pszStep +
+                                  L".");
 }
 } // namespace
 
-bool CSystemSteps::IsRemoteSession() { return ::IsRemoteSession(); }
+bool CSystemSteps::IsRemoteSession()
+{
+    return ::IsRemoteSession();
+}
 
 bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                         std::uint16_t nServicePackMajor)
@@ -24,22 +28,37 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder() { RaiseUnavailable(L"the system diagnostics"); }
+void CSystemSteps::CreateWorkFolder()
+{
+    RaiseUnavailable(L"the system diagnostics");
+}
 
-std::wstring CSystemSteps::GetReportPath() { return std::wstring(); }
+std::wstring CSystemSteps::GetReportPath()
+{
+    return std::wstring();
+}
 
 void CSystemSteps::DeleteReportFile(const std::wstring&) {}
 
-bool CSystemSteps::FileExistsNormalized(std::wstring) { return false; }
+bool CSystemSteps::FileExistsNormalized(std::wstring)
+{
+    return false;
+}
 
-void CSystemSteps::CaptureDiagnosticsReport() { RaiseUnavailable(L"the system diagnostics"); }
+void CSystemSteps::CaptureDiagnosticsReport()
+{
+    RaiseUnavailable(L"the system diagnostics");
+}
 
 std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring&)
 {
     RaiseUnavailable(L"reading the diagnostics report");
 }
 
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring&) { return std::wstring(); }
+std::wstring CSystemSteps::GetDriveRoot(const std::wstring&)
+{
+    return std::wstring();
+}
 
 bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&)
 {
@@ -56,4 +75,7 @@ SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring&)
     throw CHttpRequestFailure("this build has no HTTPS client");
 }
 
-std::time_t CSystemSteps::GetSystemTime() { return std::time(nullptr); }
+std::time_t CSystemSteps::GetSystemTime()
+{
+    return std::time(nullptr);
+}
