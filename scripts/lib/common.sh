@@ -9,7 +9,8 @@ RIGVET_PACKAGES=(
     libgtest-dev libgmock-dev
     libpugixml-dev
     libcpprest-dev libssl-dev openssl
-    qt6-base-dev xvfb xauth
+    qt6-base-dev xvfb xauth fonts-dejavu-core
+    librsvg2-bin imagemagick
     pciutils pci.ids libvulkan1 mesa-vulkan-drivers
     locales
 )
