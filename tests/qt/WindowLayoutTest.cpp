@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(window.size(), QSize(units.ToPixelsX(391), units.ToPixelsY(213)));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(window.windowTitle().isEmpty());
+        QCOMPARE(window.accessibleName(), QStringLiteral("Rigvet"));
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }

@@ -6,8 +6,16 @@ namespace
 {
 std::vector<std::uint8_t> RecordBytes(const std::vector<std::uint8_t>& aWords)
 {
-    std::vector<std::uint8_t> aBytes(kVersionMarker, kVersionMarker + kVersionMarkerSize);
-    aBytes.insert(aBytes.end(), aWords.begin(), aWords.end());
+    std::vector<std::uint8_t> aBytes;
+    aBytes.reserve(kVersionMarkerSize + aWords.size());
+    for (char chMarker : kVersionMarker)
+    {
+        aBytes.push_back(static_cast<std::uint8_t>(chMarker));
+    }
+    for (std::uint8_t nByte : aWords)
+    {
+        aBytes.push_back(nByte);
+    }
     return aBytes;
 }
 

@@ -4,7 +4,6 @@
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
 #include "ui/qt/CAboutWindow.h"
-#include "ui/qt/DialogUnits.h"
 #include "ui/qt/MessageBoxMapping.h"
 
 #include <QAction>
@@ -47,11 +46,13 @@ CRigvetWindow::CRigvetWindow(IQualificationSteps& steps, const std::wstring& str
                              FRunModal fnRunModal)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      m_controller(*this, steps), m_strModulePath(strModulePath),
+      m_controller(*this, steps), m_units(font()), m_strModulePath(strModulePath),
       m_fnRunModal(std::move(fnRunModal))
 {
     RegisterPictures();
     setWindowIcon(QIcon(QStringLiteral(":/rigvet/icon.png")));
+    // The caption stays empty, so assistive technology needs the window's name given here.
+    setAccessibleName(QStringLiteral("Rigvet"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
@@ -71,14 +72,13 @@ void CRigvetWindow::RunModalBox(QDialog& box)
 
 void CRigvetWindow::CreateControls()
 {
-    const CDialogUnits units(font());
-    setFixedSize(units.ToPixelsX(kDialogWidth), units.ToPixelsY(kDialogHeight));
+    setFixedSize(m_units.ToPixelsX(kDialogWidth), m_units.ToPixelsY(kDialogHeight));
 
     // Created in the order of the Windows template, which is also the tab order.
     m_pRunButton =
         new QPushButton(QStringLiteral("Perform Stimora 3.0 PC Qualification Test"), this);
     m_pRunButton->setObjectName(GetControlName(1000));
-    m_pRunButton->setGeometry(units.ToPixels(7, 176, 377, 28));
+    m_pRunButton->setGeometry(m_units.ToPixels(7, 176, 377, 28));
     connect(m_pRunButton, &QPushButton::clicked, this, [this] { m_controller.RunQualification(); });
     m_aTabOrder.append(m_pRunButton);
 
@@ -98,7 +98,7 @@ void CRigvetWindow::CreateControls()
 
     QGroupBox* pGroup = new QGroupBox(QStringLiteral("Results"), this);
     pGroup->setObjectName(QStringLiteral("resultsGroup"));
-    pGroup->setGeometry(units.ToPixels(7, 54, 377, 88));
+    pGroup->setGeometry(m_units.ToPixels(7, 54, 377, 88));
     // White inside, with the title on the frame line, whatever the desktop's style fills it with.
     pGroup->setStyleSheet(QStringLiteral(
         "QGroupBox { background-color: white; border: 1px solid #a0a0a0; border-radius: 3px;"
@@ -132,7 +132,7 @@ QLabel* CRigvetWindow::CreateStatic(const QString& strText, int nX, int nY, int 
 {
     QLabel* pLabel = new QLabel(strText, this);
     pLabel->setTextFormat(Qt::PlainText);
-    pLabel->setGeometry(CDialogUnits(font()).ToPixels(nX, nY, nWidth, nHeight));
+    pLabel->setGeometry(m_units.ToPixels(nX, nY, nWidth, nHeight));
     return pLabel;
 }
 
@@ -170,7 +170,7 @@ QPushButton* CRigvetWindow::CreateHelpButton(ERequirement requirement, int nId, 
     pButton->setObjectName(GetControlName(nId));
     pButton->setFlat(true);
     pButton->setAutoDefault(false);
-    pButton->setGeometry(CDialogUnits(font()).ToPixels(nColumnX + 160, nRowY - 3, 14, 14));
+    pButton->setGeometry(m_units.ToPixels(nColumnX + 160, nRowY - 3, 14, 14));
     const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
     pButton->setAccessibleName(QStringLiteral("Explain ") + strName);
     pButton->setToolTip(QStringLiteral("What is required: ") + strName);

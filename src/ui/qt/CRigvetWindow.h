@@ -3,6 +3,7 @@
 #include "run/IRunView.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/ResultLabels.h"
+#include "ui/qt/DialogUnits.h"
 
 #include <QDialog>
 #include <functional>
@@ -51,6 +52,7 @@ private:
     void RefreshResultLabels();
 
     CRigvetDlg m_controller;
+    CDialogUnits m_units;
     std::wstring m_strModulePath;
     FRunModal m_fnRunModal;
     QPushButton* m_pRunButton = nullptr;

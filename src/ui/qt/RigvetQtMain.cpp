@@ -45,6 +45,8 @@ int main(int argc, char** argv)
         aArguments.push_back(Utf8ToWide(argv[i]));
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the window to rigvet.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rigvet"));
 
     CSystemSteps steps;
     const char* pszScreenshot = std::getenv("RIGVET_SCREENSHOT");
