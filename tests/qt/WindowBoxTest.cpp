@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -149,6 +151,42 @@ private slots:
         QCOMPARE(box.aAboutLines[1],
                  QStringLiteral("Copyright (C) 2020 Zel Research Ltd. All rights reserved."));
         QCOMPARE(box.aAboutLines[2], QStringLiteral("1.0.4.3"));
+    }
+
+    void RightClickMenuOffersTheAboutEntry()
+    {
+        // The real context menu opens; a timer plays the user who picks the entry.
+        CFakeSteps steps;
+        CBoxRecorder recorder;
+        CRigvetWindow window(steps, ProbePath("version_probe_1043"), recorder.Presenter());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList aEntries;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, &timer,
+                [&]
+                {
+                    QMenu* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    if (pMenu == nullptr)
+                    {
+                        return;
+                    }
+                    for (const QAction* pAction : pMenu->actions())
+                    {
+                        aEntries << pAction->text();
+                    }
+                    pMenu->actions().constFirst()->trigger();
+                    pMenu->close();
+                });
+        timer.start(20);
+        const QPoint position = window.rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, position, window.mapToGlobal(position));
+        QApplication::sendEvent(&window, &event);
+        QTRY_COMPARE(recorder.m_aBoxes.size(), size_t(1));
+        timer.stop();
+        QCOMPARE(aEntries, QStringList{QStringLiteral("&About Rigvet...")});
+        QVERIFY(recorder.m_aBoxes[0].bAboutBox);
+        QCOMPARE(recorder.m_aBoxes[0].aAboutLines[2], QStringLiteral("1.0.4.3"));
     }
 
     void F1OpensTheAboutBoxTwiceAlike()

@@ -4,6 +4,7 @@
 #include "QtTests.h"
 #include "ui/qt/CRigvetWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +59,24 @@ void VerifyLook(const CRigvetWindow& window, const QStringList& aExpected)
         }
     }
 }
+
+// Counts the paint events a widget receives.
+class CPaintCounter : public QObject
+{
+public:
+    explicit CPaintCounter(QWidget* pWidget) { pWidget->installEventFilter(this); }
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint)
+        {
+            ++m_nPaints;
+        }
+        return false;
+    }
+};
 
 const QStringList kFreshLook = {"yyK", "yyK", "yyK", "yyK", "yyK", "yyK"};
 
@@ -217,6 +236,40 @@ private slots:
         QVERIFY(bSeenBusy);
         QVERIFY(!pBusy->isVisible());
         QVERIFY(pRun->isEnabled());
+    }
+
+    void RunPaintsAtOnceWhenItStartsAndEnds()
+    {
+        // The run blocks the event loop, so only an immediate repaint can show the busy text
+        // and the verdicts before the run's next box.
+        CFakeSteps steps;
+        steps.m_hardware = GoodHardware();
+        steps.m_bVirtualAdapter = true;
+        CBoxRecorder recorder;
+        CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+        CPaintCounter busyPaints(window.findChild<QLabel*>(QStringLiteral("control1009")));
+        CPaintCounter passPaints(window.GetResultLabel(ERequirement::Display, ELabelWord::Pass));
+        int nBusyPaintsDuringRun = 0;
+        int nPassPaintsAtCapture = 0;
+        int nPassPaintsAtWarning = 0;
+        steps.m_fnDuringCapture = [&]
+        {
+            nBusyPaintsDuringRun = busyPaints.m_nPaints;
+            nPassPaintsAtCapture = passPaints.m_nPaints;
+        };
+        recorder.m_fnWhileShown = [&](const SShownBox& box)
+        {
+            if (box.strCaption == QStringLiteral("Possible Virtualization Detected"))
+            {
+                nPassPaintsAtWarning = passPaints.m_nPaints;
+            }
+        };
+        window.findChild<QPushButton*>(QStringLiteral("control1000"))->click();
+        QVERIFY(nBusyPaintsDuringRun > 0);
+        QVERIFY(nPassPaintsAtWarning > nPassPaintsAtCapture);
     }
 
     void VirtualAdapterWarningFollowsTheFinalLook()
