@@ -238,10 +238,32 @@ private slots:
         QVERIFY(pRun->isEnabled());
     }
 
+    void InvalidateSchedulesAndRepaintPaintsAtOnce()
+    {
+        // The run blocks the event loop, so its Repaint must paint before it returns, while
+        // Invalidate only marks the window and takes up the new colours.
+        CFakeSteps steps;
+        CBoxRecorder recorder;
+        CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+        QLabel* pPass = window.GetResultLabel(ERequirement::Display, ELabelWord::Pass);
+        CPaintCounter paints(pPass);
+
+        window.GetController().m_bFinished = true;
+        window.GetController().m_pResults->m_fFeatureLevel = 12.1f;
+        window.Invalidate();
+        QCOMPARE(TextColour(pPass), kGreen);
+        QCOMPARE(paints.m_nPaints, 0);
+        window.Repaint();
+        QVERIFY(paints.m_nPaints > 0);
+    }
+
     void RunPaintsAtOnceWhenItStartsAndEnds()
     {
-        // The run blocks the event loop, so only an immediate repaint can show the busy text
-        // and the verdicts before the run's next box.
+        // Nothing handles window messages during a run, so the busy text and the verdicts
+        // reach the screen only through the run's own repaints.
         CFakeSteps steps;
         steps.m_hardware = GoodHardware();
         steps.m_bVirtualAdapter = true;
