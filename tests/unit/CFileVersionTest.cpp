@@ -59,6 +59,21 @@ TEST(CFileVersion2, ReadsTheFileVersion)
     EXPECT_EQ(version.m_nBuild, 7u);
 }
 
+TEST(CFileVersion, ShippedProgramCarriesTheProjectVersion)
+{
+    const std::wstring strCli = Utf8ToWide(RIGVET_CLI_PATH);
+    CFileVersion fileVersion;
+    ASSERT_TRUE(fileVersion.Read(strCli.c_str(), false));
+    EXPECT_EQ(fileVersion.ToString(), Utf8ToWide(RIGVET_PROJECT_VERSION));
+    // The product version keeps the first three numbers and drops the build number.
+    CFileVersion productVersion;
+    ASSERT_TRUE(productVersion.Read(strCli.c_str(), true));
+    EXPECT_EQ(productVersion.m_nMajor, fileVersion.m_nMajor);
+    EXPECT_EQ(productVersion.m_nMinor, fileVersion.m_nMinor);
+    EXPECT_EQ(productVersion.m_nIncremental, fileVersion.m_nIncremental);
+    EXPECT_EQ(productVersion.m_nBuild, 0u);
+}
+
 // Each failing read must leave the numbers exactly as they were.
 void ExpectFailureKeepsNumbers(const wchar_t* pszPath)
 {
