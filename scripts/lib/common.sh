@@ -9,7 +9,7 @@ RIGVET_PACKAGES=(
     libgtest-dev libgmock-dev
     libpugixml-dev
     libcpprest-dev libssl-dev openssl
-    qt6-base-dev xvfb xauth
+    qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales
 )

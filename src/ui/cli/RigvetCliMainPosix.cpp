@@ -1,5 +1,7 @@
 #include "run/OsVersionOverride.h"
+#include "support/ModulePath.h"
 #include "support/TextConvert.h"
+#include "support/UserAgent.h"
 #include "ui/CSystemSteps.h"
 #include "ui/cli/CRigvetCliApp.h"
 
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
     {
         aArguments.push_back(Utf8ToWide(argv[i]));
     }
+    g_strUserAgent = BuildUserAgent(GetModulePath());
     CSystemSteps steps;
     const SCliStreams streams{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0};
     return RunRigvetCli(aArguments, streams, steps);

@@ -1,0 +1,259 @@
+#include "ui/qt/CRigvetWindow.h"
+
+#include "support/LoadResourceString.h"
+#include "support/StringIds.h"
+#include "support/UserAgent.h"
+#include "ui/qt/CAboutWindow.h"
+#include "ui/qt/MessageBoxMapping.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace
+{
+// The frame and the places of the controls, in dialog units.
+constexpr int kDialogWidth = 391;
+constexpr int kDialogHeight = 213;
+constexpr int kLeftColumnX = 14;
+constexpr int kRightColumnX = 198;
+constexpr int kFirstRowY = 70;
+constexpr int kRowSpacing = 24;
+constexpr int kLabelHeight = 8;
+
+QString GetControlName(int nId)
+{
+    return QStringLiteral("control%1").arg(nId);
+}
+
+QColor ToColor(const SRgb& rgb)
+{
+    return QColor(rgb.nRed, rgb.nGreen, rgb.nBlue);
+}
+} // namespace
+
+// The pictures are compiled into this static library, whose resource object the linker would
+// otherwise leave out; Q_INIT_RESOURCE must be called outside any namespace.
+static void RegisterPictures()
+{
+    Q_INIT_RESOURCE(rigvet);
+}
+
+CRigvetWindow::CRigvetWindow(IQualificationSteps& steps, const std::wstring& strModulePath,
+                             FRunModal fnRunModal)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
+      m_controller(*this, steps), m_units(font()), m_strModulePath(strModulePath),
+      m_fnRunModal(std::move(fnRunModal))
+{
+    RegisterPictures();
+    setWindowIcon(QIcon(QStringLiteral(":/rigvet/icon.png")));
+    // The caption stays empty, so assistive technology needs the window's name given here.
+    setAccessibleName(QStringLiteral("Rigvet"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    CreateAboutAction();
+    RefreshResultLabels();
+
+    g_strUserAgent = BuildUserAgent(m_strModulePath);
+}
+
+void CRigvetWindow::RunModalBox(QDialog& box)
+{
+    box.exec();
+}
+
+void CRigvetWindow::CreateControls()
+{
+    setFixedSize(m_units.ToPixelsX(kDialogWidth), m_units.ToPixelsY(kDialogHeight));
+
+    // Created in the order of the Windows template, which is also the tab order.
+    m_pRunButton =
+        new QPushButton(QStringLiteral("Perform Stimora 3.0 PC Qualification Test"), this);
+    m_pRunButton->setObjectName(GetControlName(1000));
+    m_pRunButton->setGeometry(m_units.ToPixels(7, 176, 377, 28));
+    connect(m_pRunButton, &QPushButton::clicked, this, [this] { m_controller.RunQualification(); });
+    m_aTabOrder.append(m_pRunButton);
+
+    const int nRow2 = kFirstRowY + kRowSpacing;
+    const int nRow3 = kFirstRowY + 2 * kRowSpacing;
+    CreateHelpButton(ERequirement::Display, 1014, kLeftColumnX, kFirstRowY);
+    CreateHelpButton(ERequirement::Memory, 1012, kRightColumnX, kFirstRowY);
+    CreateHelpButton(ERequirement::Sound, 1015, kLeftColumnX, nRow2);
+    CreateHelpButton(ERequirement::FreeDisk, 1013, kRightColumnX, nRow2);
+    CreateHelpButton(ERequirement::Updates, 1016, kLeftColumnX, nRow3);
+
+    QLabel* pBanner = CreateStatic(QString(), 70, 6, 251, 44);
+    pBanner->setObjectName(QStringLiteral("banner"));
+    pBanner->setAlignment(Qt::AlignCenter);
+    pBanner->setPixmap(QPixmap(QStringLiteral(":/rigvet/banner.png"))
+                           .scaled(pBanner->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    QGroupBox* pGroup = new QGroupBox(QStringLiteral("Results"), this);
+    pGroup->setObjectName(QStringLiteral("resultsGroup"));
+    pGroup->setGeometry(m_units.ToPixels(7, 54, 377, 88));
+    // White inside, with the title on the frame line, whatever the desktop's style fills it with.
+    pGroup->setStyleSheet(QStringLiteral(
+        "QGroupBox { background-color: white; border: 1px solid #a0a0a0; border-radius: 3px;"
+        " margin-top: 0.6em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px; }"));
+    pGroup->lower(); // the rows are the dialog's children and must draw above the frame
+
+    CreateRow(ERequirement::Display, 1014, kLeftColumnX, kFirstRowY);
+    CreateRow(ERequirement::Memory, 1012, kRightColumnX, kFirstRowY);
+    CreateRow(ERequirement::Sound, 1015, kLeftColumnX, nRow2);
+    CreateRow(ERequirement::FreeDisk, 1013, kRightColumnX, nRow2);
+
+    m_pBusyText = CreateStatic(QStringLiteral("Test is running... please wait a moment..."), 7, 154,
+                               377, kLabelHeight);
+    m_pBusyText->setObjectName(GetControlName(1009));
+    m_pBusyText->setAlignment(Qt::AlignCenter);
+    m_pBusyText->hide();
+
+    CreateRow(ERequirement::Updates, 1016, kLeftColumnX, nRow3);
+    CreateHelpButton(ERequirement::Clock, 1017, kRightColumnX, nRow3);
+    CreateRow(ERequirement::Clock, 1017, kRightColumnX, nRow3);
+
+    for (qsizetype i = 1; i < m_aTabOrder.size(); ++i)
+    {
+        setTabOrder(m_aTabOrder[i - 1], m_aTabOrder[i]);
+    }
+    m_pRunButton->setFocus();
+}
+
+QLabel* CRigvetWindow::CreateStatic(const QString& strText, int nX, int nY, int nWidth, int nHeight)
+{
+    QLabel* pLabel = new QLabel(strText, this);
+    pLabel->setTextFormat(Qt::PlainText);
+    pLabel->setGeometry(m_units.ToPixels(nX, nY, nWidth, nHeight));
+    return pLabel;
+}
+
+void CRigvetWindow::CreateRow(ERequirement requirement, int nHelpButtonId, int nColumnX, int nRowY)
+{
+    // "Name?  PASS / FAIL / UNK" with the "?" button after it.
+    const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
+    QLabel* pName = CreateStatic(strName + QStringLiteral("?"), nColumnX, nRowY, 88, kLabelHeight);
+    pName->setObjectName(QStringLiteral("name%1").arg(nHelpButtonId));
+
+    int nX = nColumnX + 90;
+    for (const SResultLabel& label : g_aResultLabels)
+    {
+        if (label.requirement != requirement)
+        {
+            continue;
+        }
+        if (label.word != ELabelWord::Pass)
+        {
+            CreateStatic(QStringLiteral("/"), nX, nRowY, 4, kLabelHeight);
+            nX += 5;
+        }
+        const QString strWord = QString::fromStdWString(std::wstring(GetLabelWordText(label.word)));
+        QLabel* pWord = CreateStatic(strWord, nX, nRowY, 20, kLabelHeight);
+        pWord->setObjectName(GetControlName(label.nControlId));
+        pWord->setAccessibleName(strName + QStringLiteral(" ") + strWord);
+        nX += 21;
+    }
+}
+
+QPushButton* CRigvetWindow::CreateHelpButton(ERequirement requirement, int nId, int nColumnX,
+                                             int nRowY)
+{
+    QPushButton* pButton = new QPushButton(QStringLiteral("?"), this);
+    pButton->setObjectName(GetControlName(nId));
+    pButton->setFlat(true);
+    pButton->setAutoDefault(false);
+    pButton->setGeometry(m_units.ToPixels(nColumnX + 160, nRowY - 3, 14, 14));
+    const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
+    pButton->setAccessibleName(QStringLiteral("Explain ") + strName);
+    pButton->setToolTip(QStringLiteral("What is required: ") + strName);
+    connect(pButton, &QPushButton::clicked, this,
+            [this, requirement] { m_controller.ShowRequirementHelp(requirement); });
+    m_aTabOrder.append(pButton);
+    return pButton;
+}
+
+void CRigvetWindow::CreateAboutAction()
+{
+    // Linux has no system menu to extend, so the About entry sits in the dialog's context menu
+    // and on F1.
+    m_pAboutAction = new QAction(QString::fromStdWString(LoadResourceString(IDS_ABOUTBOX)), this);
+    m_pAboutAction->setObjectName(QStringLiteral("aboutAction"));
+    m_pAboutAction->setShortcut(QKeySequence(Qt::Key_F1));
+    m_pAboutAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_pAboutAction, &QAction::triggered, this, &CRigvetWindow::ShowAboutBox);
+    addAction(m_pAboutAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QLabel* CRigvetWindow::GetResultLabel(ERequirement requirement, ELabelWord word) const
+{
+    for (const SResultLabel& label : g_aResultLabels)
+    {
+        if (label.requirement == requirement && label.word == word)
+        {
+            return findChild<QLabel*>(GetControlName(label.nControlId));
+        }
+    }
+    return nullptr;
+}
+
+void CRigvetWindow::RefreshResultLabels()
+{
+    for (const SResultLabel& label : g_aResultLabels)
+    {
+        QLabel* pLabel = findChild<QLabel*>(GetControlName(label.nControlId));
+        const std::optional<EVerdict> verdict = m_controller.GetShownVerdict(label.requirement);
+        const SRgb colour =
+            GetLabelColour(label.requirement, label.word, m_controller.m_bFinished,
+                           m_controller.m_bInternetConsent, verdict.value_or(EVerdict::Unknown));
+        QPalette palette = pLabel->palette();
+        palette.setColor(QPalette::WindowText, ToColor(colour));
+        pLabel->setPalette(palette);
+        pLabel->setAccessibleDescription(
+            QString::fromStdWString(GetVerdictDescription(label.requirement, verdict)));
+    }
+}
+
+int CRigvetWindow::ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
+                                  unsigned int nStyle)
+{
+    QMessageBox box(this);
+    ConfigureMessageBox(box, strText, strCaption, nStyle);
+    m_fnRunModal(box);
+    return GetMessageBoxAnswer(box, nStyle);
+}
+
+void CRigvetWindow::ShowBusyText(bool bShow)
+{
+    m_pBusyText->setVisible(bShow);
+}
+
+void CRigvetWindow::EnableRunButton(bool bEnable)
+{
+    m_pRunButton->setEnabled(bEnable);
+}
+
+void CRigvetWindow::Invalidate()
+{
+    RefreshResultLabels();
+    update();
+}
+
+void CRigvetWindow::Repaint()
+{
+    repaint();
+}
+
+void CRigvetWindow::ShowAboutBox()
+{
+    CAboutWindow box(m_strModulePath, this);
+    m_fnRunModal(box);
+}

@@ -1,0 +1,66 @@
+#include "run/OsVersionOverride.h"
+#include "support/ModulePath.h"
+#include "support/TextConvert.h"
+#include "ui/CRigvetDlg.h"
+#include "ui/CSystemSteps.h"
+#include "ui/CommandLine.h"
+#include "ui/DisplayCheck.h"
+#include "ui/qt/CRigvetWindow.h"
+#include "ui/qt/ScreenshotRun.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+namespace
+{
+constexpr int kExitUsage = 2;
+constexpr int kExitNoDisplay = 3;
+constexpr int kExitScreenshotFailed = 4;
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (IsOsVersionOverrideInvalid())
+    {
+        std::cerr << "rigvet: " << kOsVersionVariable
+                  << " must be major.minor.servicepack, for example 6.1.1\n";
+        return kExitUsage;
+    }
+    SDisplayEnvironment environment;
+    environment.pszDisplay = std::getenv("DISPLAY");
+    environment.pszWaylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    environment.pszQtPlatform = std::getenv("QT_QPA_PLATFORM");
+    if (!IsDisplayAvailable(environment))
+    {
+        std::cerr << "rigvet: no display to show the dialog on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set); run rigvet-cli for the console instead.\n";
+        return kExitNoDisplay;
+    }
+
+    // Read before QApplication takes its own options out of argv.
+    std::vector<std::wstring> aArguments;
+    for (int i = 1; i < argc; ++i)
+    {
+        aArguments.push_back(Utf8ToWide(argv[i]));
+    }
+    QApplication application(argc, argv);
+    // Lets the desktop match the window to rigvet.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rigvet"));
+
+    CSystemSteps steps;
+    const char* pszScreenshot = std::getenv("RIGVET_SCREENSHOT");
+    const bool bScreenshot = pszScreenshot != nullptr && *pszScreenshot != '\0';
+    CRigvetWindow window(steps, GetModulePath(),
+                         bScreenshot ? AnswerBoxUnattended : CRigvetWindow::RunModalBox);
+    window.GetController().m_strLogPath = FindLogPath(aArguments, true);
+    if (bScreenshot)
+    {
+        return RunOnceAndSaveScreenshot(window, QString::fromLocal8Bit(pszScreenshot))
+                   ? EXIT_SUCCESS
+                   : kExitScreenshotFailed;
+    }
+    window.show();
+    application.exec();
+    return EXIT_SUCCESS;
+}

@@ -1,0 +1,81 @@
+#include "program/ProgramRunner.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+
+namespace
+{
+// A local session whose dialog draws offscreen, runs once without a user and saves a picture.
+SProgramOptions UnattendedDialog(const CTempFolder& folder)
+{
+    SProgramOptions options;
+    for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION",
+                                "RIGVET_OS_VERSION", "DISPLAY", "WAYLAND_DISPLAY"})
+    {
+        options.environment[pszName] = std::nullopt;
+    }
+    options.environment["QT_QPA_PLATFORM"] = "offscreen";
+    options.environment["RIGVET_SCREENSHOT"] = folder.File("dialog.png");
+    options.strWorkingDirectory = folder.Path();
+    return options;
+}
+
+bool Exists(const std::string& strPath)
+{
+    return std::filesystem::exists(strPath);
+}
+} // namespace
+
+TEST(DialogProgram, WithoutDisplaySaysSoInOneLineAndPointsToTheConsole)
+{
+    SProgramOptions options;
+    for (const char* pszName :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "RIGVET_SCREENSHOT"})
+    {
+        options.environment[pszName] = std::nullopt;
+    }
+    const SProgramResult result = RunProgram(RIGVET_GUI_PATH, {}, options);
+    EXPECT_NE(result.nExitCode, 0);
+    EXPECT_THAT(result.strError, HasSubstr("rigvet-cli"));
+    EXPECT_EQ(std::count(result.strError.begin(), result.strError.end(), '\n'), 1);
+    EXPECT_EQ(result.strOutput, "");
+}
+
+TEST(DialogProgram, FirstArgumentThatIsNoSwitchIsTheLogPath)
+{
+    const CTempFolder folder;
+    const SProgramResult result =
+        RunProgram(RIGVET_GUI_PATH, {"/x", folder.File("q.log"), folder.File("other.log")},
+                   UnattendedDialog(folder));
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_THAT(result.strError, HasSubstr("[Internet Consent]"));
+    EXPECT_TRUE(Exists(folder.File("q.log")));
+    EXPECT_FALSE(Exists(folder.File("other.log")));
+    EXPECT_TRUE(Exists(folder.File("dialog.png")));
+}
+
+TEST(DialogProgram, DashArgumentIsASwitchAndRelativePathsStayRelative)
+{
+    const CTempFolder folder;
+    std::filesystem::create_directory(folder.File("My Logs"));
+    const SProgramResult result =
+        RunProgram(RIGVET_GUI_PATH, {"-log.txt", "My Logs/q.log"}, UnattendedDialog(folder));
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_FALSE(Exists(folder.File("-log.txt")));
+    EXPECT_TRUE(Exists(folder.File("My Logs/q.log")));
+}
+
+TEST(DialogProgram, NoArgumentsWritesNoLog)
+{
+    const CTempFolder folder;
+    const SProgramResult result = RunProgram(RIGVET_GUI_PATH, {}, UnattendedDialog(folder));
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    // Only the picture of the hook is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
