@@ -1,5 +1,7 @@
 #include "ui/CSystemSteps.h"
 
+#include "clock/InternetTimeSource.h"
+#include "clock/TimeServerUrl.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
 #include "support/CZelSimpleException.h"
@@ -12,11 +14,15 @@ constexpr std::int32_t kStepUnavailableCode = -997;
 [[noreturn]] void RaiseUnavailable(const wchar_t* pszStep)
 {
     throw CZelSimpleException(kStepUnavailableCode,
-                              std::wstring(L"This build cannot perform this step: ") + pszStep + L".");
+                              std::wstring(L"This build cannot perform this step: ") + pszStep +
+                                  L".");
 }
 } // namespace
 
-bool CSystemSteps::IsRemoteSession() { return ::IsRemoteSession(); }
+bool CSystemSteps::IsRemoteSession()
+{
+    return ::IsRemoteSession();
+}
 
 bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                         std::uint16_t nServicePackMajor)
@@ -24,22 +30,37 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder() { RaiseUnavailable(L"the system diagnostics"); }
+void CSystemSteps::CreateWorkFolder()
+{
+    RaiseUnavailable(L"the system diagnostics");
+}
 
-std::wstring CSystemSteps::GetReportPath() { return std::wstring(); }
+std::wstring CSystemSteps::GetReportPath()
+{
+    return std::wstring();
+}
 
 void CSystemSteps::DeleteReportFile(const std::wstring&) {}
 
-bool CSystemSteps::FileExistsNormalized(std::wstring) { return false; }
+bool CSystemSteps::FileExistsNormalized(std::wstring)
+{
+    return false;
+}
 
-void CSystemSteps::CaptureDiagnosticsReport() { RaiseUnavailable(L"the system diagnostics"); }
+void CSystemSteps::CaptureDiagnosticsReport()
+{
+    RaiseUnavailable(L"the system diagnostics");
+}
 
 std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring&)
 {
     RaiseUnavailable(L"reading the diagnostics report");
 }
 
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring&) { return std::wstring(); }
+std::wstring CSystemSteps::GetDriveRoot(const std::wstring&)
+{
+    return std::wstring();
+}
 
 bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&)
 {
@@ -51,9 +72,18 @@ bool CSystemSteps::SearchInstalledUpdates(std::wstring, std::wstring&)
     RaiseUnavailable(L"the Windows update search");
 }
 
-SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring&)
+SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserAgent)
 {
-    throw CHttpRequestFailure("this build has no HTTPS client");
+    const std::optional<std::string> strUrl = GetTimeServerUrl();
+    if (!strUrl)
+    {
+        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
+                                  " is not an https://host[:port]/ address");
+    }
+    return FetchHttpDate(*strUrl, strUserAgent);
 }
 
-std::time_t CSystemSteps::GetSystemTime() { return std::time(nullptr); }
+std::time_t CSystemSteps::GetSystemTime()
+{
+    return std::time(nullptr);
+}
