@@ -23,6 +23,10 @@ public:
                        unsigned int nStyle) override
     {
         m_aMessages.push_back({strText, strCaption, nStyle});
+        if (m_onMessage)
+        {
+            m_onMessage();
+        }
         const bool bQuestion =
             (nStyle & MessageBoxStyle::kButtonMask) == MessageBoxStyle::kYesNoCancel;
         return bQuestion ? m_nConsentAnswer : MessageBoxAnswer::kOk;
@@ -33,6 +37,7 @@ public:
     void Repaint() override {}
 
     int m_nConsentAnswer = MessageBoxAnswer::kYes;
+    std::function<void()> m_onMessage; // called while each box is open
     std::vector<SMessage> m_aMessages;
 };
 

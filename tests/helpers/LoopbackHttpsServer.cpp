@@ -172,12 +172,6 @@ std::vector<SRecordedRequest> CLoopbackHttpsServer::Requests() const
     return m_aRequests;
 }
 
-int CLoopbackHttpsServer::AbortedConnections() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_nAbortedConnections;
-}
-
 bool CLoopbackHttpsServer::WaitReadable(int nSocket) const
 {
     while (!m_bStop)
@@ -224,9 +218,7 @@ void CLoopbackHttpsServer::HandleConnection(int nSocket)
     ERR_clear_error();
     if (!bComplete || nHeadEnd == std::string::npos)
     {
-        const std::lock_guard lock(m_mutex);
-        ++m_nAbortedConnections;
-        return;
+        return; // a failed handshake, or a client that gave up
     }
     SRecordedRequest request = ParseRequestHead(strReceived.substr(0, nHeadEnd));
     const std::size_t nBodyLength = ContentLength(request);

@@ -40,8 +40,6 @@ public:
     void SetReply(const SServerReply& reply);
     std::string BaseUrl() const; // https://127.0.0.1:port/
     std::vector<SRecordedRequest> Requests() const;
-    // Connections that ended before a whole request arrived (a refused certificate, say).
-    int AbortedConnections() const;
 
 private:
     void Serve();
@@ -56,7 +54,6 @@ private:
     mutable std::mutex m_mutex;
     SServerReply m_reply;
     std::vector<SRecordedRequest> m_aRequests;
-    int m_nAbortedConnections = 0;
     std::thread m_thread;
 };
 

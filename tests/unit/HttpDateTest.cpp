@@ -25,6 +25,11 @@ struct SFullDateCase
     const wchar_t* pszHeader;
 };
 
+void PrintTo(const SFullDateCase& value, std::ostream* pStream)
+{
+    *pStream << WideToUtf8(value.pszHeader);
+}
+
 class HttpDateFullDate : public ::testing::TestWithParam<SFullDateCase>
 {
 };
@@ -61,6 +66,11 @@ struct SRejectedCase
     int nAssignedDay;                     // 0 when the scan stops before the day
     std::optional<int> nAssignedTmYear{}; // when the scan goes past an unknown month
 };
+
+void PrintTo(const SRejectedCase& value, std::ostream* pStream)
+{
+    *pStream << WideToUtf8(value.pszHeader);
+}
 
 class HttpDateRejected : public ::testing::TestWithParam<SRejectedCase>
 {
@@ -168,6 +178,11 @@ struct SZoneCase
 {
     const char* pszZone;
 };
+
+void PrintTo(const SZoneCase& value, std::ostream* pStream)
+{
+    *pStream << value.pszZone;
+}
 
 class ClockComparison : public ::testing::TestWithParam<SZoneCase>
 {

@@ -2,4 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(LoadResourceString, FormatsCaption) { EXPECT_EQ(LoadResourceString(10001, 11005), L"Error Occurred - 11005"); }
+TEST(LoadResourceString, FormatsCaption)
+{
+    EXPECT_EQ(LoadResourceString(10001, 11005), L"Error Occurred - 11005");
+}
