@@ -14,15 +14,11 @@ constexpr std::int32_t kStepUnavailableCode = -997;
 [[noreturn]] void RaiseUnavailable(const wchar_t* pszStep)
 {
     throw CZelSimpleException(kStepUnavailableCode,
-                              std::wstring(L"This build cannot perform this step: ") + pszStep +
-                                  L".");
+                              std::wstring(L"This build cannot perform this step: ") + pszStep + L".");
 }
 } // namespace
 
-bool CSystemSteps::IsRemoteSession()
-{
-    return ::IsRemoteSession();
-}
+bool CSystemSteps::IsRemoteSession() { return ::IsRemoteSession(); }
 
 bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                         std::uint16_t nServicePackMajor)
@@ -30,37 +26,22 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder()
-{
-    RaiseUnavailable(L"the system diagnostics");
-}
+void CSystemSteps::CreateWorkFolder() { RaiseUnavailable(L"the system diagnostics"); }
 
-std::wstring CSystemSteps::GetReportPath()
-{
-    return std::wstring();
-}
+std::wstring CSystemSteps::GetReportPath() { return std::wstring(); }
 
 void CSystemSteps::DeleteReportFile(const std::wstring&) {}
 
-bool CSystemSteps::FileExistsNormalized(std::wstring)
-{
-    return false;
-}
+bool CSystemSteps::FileExistsNormalized(std::wstring) { return false; }
 
-void CSystemSteps::CaptureDiagnosticsReport()
-{
-    RaiseUnavailable(L"the system diagnostics");
-}
+void CSystemSteps::CaptureDiagnosticsReport() { RaiseUnavailable(L"the system diagnostics"); }
 
 std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring&)
 {
     RaiseUnavailable(L"reading the diagnostics report");
 }
 
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring&)
-{
-    return std::wstring();
-}
+std::wstring CSystemSteps::GetDriveRoot(const std::wstring&) { return std::wstring(); }
 
 bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&)
 {
@@ -74,6 +55,7 @@ bool CSystemSteps::SearchInstalledUpdates(std::wstring, std::wstring&)
 
 SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserAgent)
 {
+    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
     const std::optional<std::string> strUrl = GetTimeServerUrl();
     if (!strUrl)
     {
@@ -83,7 +65,4 @@ SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserA
     return FetchHttpDate(*strUrl, strUserAgent);
 }
 
-std::time_t CSystemSteps::GetSystemTime()
-{
-    return std::time(nullptr);
-}
+std::time_t CSystemSteps::GetSystemTime() { return std::time(nullptr); }

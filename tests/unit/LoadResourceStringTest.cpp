@@ -2,7 +2,4 @@
 
 #include <gtest/gtest.h>
 
-TEST(LoadResourceString, FormatsCaption)
-{
-    EXPECT_EQ(LoadResourceString(10001, 11005), L"Error Occurred - 11005");
-}
+TEST(LoadResourceString, FormatsCaption) { EXPECT_EQ(LoadResourceString(10001, 11005), L"Error Occurred - 11005"); }
