@@ -27,7 +27,7 @@ void AddExtension(X509* pCertificate, int nId, const char* pszValue)
 }
 } // namespace
 
-CTestCertificate::CTestCertificate(const std::string& strPemPath)
+CTestCertificate::CTestCertificate(const std::string& strPemPath, const std::string& strNames)
     : m_pKey(EVP_EC_gen("P-256"), &EVP_PKEY_free), m_pCertificate(X509_new(), &X509_free),
       m_strPemPath(strPemPath)
 {
@@ -44,7 +44,7 @@ CTestCertificate::CTestCertificate(const std::string& strPemPath)
     X509_set_pubkey(pCertificate, m_pKey.get());
     AddExtension(pCertificate, NID_basic_constraints, "critical,CA:TRUE");
     AddExtension(pCertificate, NID_subject_key_identifier, "hash");
-    AddExtension(pCertificate, NID_subject_alt_name, "IP:127.0.0.1,DNS:localhost");
+    AddExtension(pCertificate, NID_subject_alt_name, strNames.c_str());
     Require(X509_sign(pCertificate, m_pKey.get(), EVP_sha256()) > 0, "signing");
 
     std::FILE* pFile = std::fopen(strPemPath.c_str(), "w");

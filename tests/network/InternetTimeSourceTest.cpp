@@ -106,6 +106,12 @@ TEST_F(InternetTimeSourceTest, UntrustedCertificateFailsBeforeTheRequestIsSent)
     EXPECT_TRUE(m_site.UntrustedServer().Requests().empty());
 }
 
+TEST_F(InternetTimeSourceTest, TrustedCertificateForAnotherHostFails)
+{
+    EXPECT_THROW(Fetch(m_site.OtherHostServer().BaseUrl()), CHttpRequestFailure);
+    EXPECT_TRUE(m_site.OtherHostServer().Requests().empty());
+}
+
 TEST_F(InternetTimeSourceTest, UnusableAddressFails)
 {
     EXPECT_THROW(Fetch("https://bad host/"), CHttpRequestFailure);
