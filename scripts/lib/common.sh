@@ -11,7 +11,7 @@ RIGVET_PACKAGES=(
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
-    locales
+    locales tzdata
 )
 
 rigvet_missing_packages() {

@@ -5,10 +5,13 @@
 #include <array>
 #include <cerrno>
 #include <cwchar>
+#include <limits>
 #include <string>
 
 namespace
 {
+constexpr int kTmYearBase = 1900;
+
 constexpr std::array<const wchar_t*, 12> g_aMonthNames = {
     L"jan", L"feb", L"mar", L"apr", L"may", L"jun", L"jul", L"aug", L"sep", L"oct", L"nov", L"dec",
 };
@@ -45,7 +48,13 @@ int ParseHttpDate(const wchar_t* pszText, std::tm* pRecord)
     std::swscanf(pszText != nullptr ? pszText : L"", L"%*[a-zA-Z,] %d %3ls %d %d:%d:%d GMT",
                  &pRecord->tm_mday, szMonth, &pRecord->tm_year, &pRecord->tm_hour, &pRecord->tm_min,
                  &pRecord->tm_sec);
-    pRecord->tm_year -= 1900;
+    // The header comes from the network: a year that cannot be moved to the record's base is
+    // no date at all, rather than an overflow.
+    if (pRecord->tm_year < std::numeric_limits<int>::min() + kTmYearBase)
+    {
+        return ERANGE;
+    }
+    pRecord->tm_year -= kTmYearBase;
 
     const std::wstring strMonth = ToAsciiLower(szMonth);
     for (std::size_t nMonth = 0; nMonth < g_aMonthNames.size(); ++nMonth)

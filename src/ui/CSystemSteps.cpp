@@ -1,5 +1,7 @@
 #include "ui/CSystemSteps.h"
 
+#include "clock/InternetTimeSource.h"
+#include "clock/TimeServerUrl.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/MountPoints.h"
@@ -59,9 +61,16 @@ bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring
     return ::SearchInstalledUpdates(*pAgent, std::move(strRequired), strFound);
 }
 
-SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring&)
+SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserAgent)
 {
-    throw CHttpRequestFailure("this build has no HTTPS client");
+    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
+    const std::optional<std::string> strUrl = GetTimeServerUrl();
+    if (!strUrl)
+    {
+        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
+                                  " is not an https://host[:port]/ address");
+    }
+    return FetchHttpDate(*strUrl, strUserAgent);
 }
 
 std::time_t CSystemSteps::GetSystemTime()

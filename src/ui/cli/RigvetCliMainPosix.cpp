@@ -1,3 +1,5 @@
+#include "clock/InternetTimeSource.h"
+#include "clock/TimeServerUrl.h"
 #include "run/OsVersionOverride.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
@@ -10,6 +12,13 @@
 
 int main(int argc, char** argv)
 {
+    PrepareInternetTimeSource();
+    if (IsTimeServerUrlOverrideInvalid())
+    {
+        std::cerr << "rigvet-cli: " << kTimeServerUrlVariable
+                  << " must be https://host[:port]/, for example https://127.0.0.1:8443/\n";
+        return kCliExitUsage;
+    }
     if (IsOsVersionOverrideInvalid())
     {
         std::cerr << "rigvet-cli: " << kOsVersionVariable
