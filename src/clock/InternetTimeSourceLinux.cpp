@@ -72,4 +72,7 @@ void PrepareInternetTimeSource()
 // exit without running the work still queued on it (closing a connection that just timed out),
 // so that work's objects would be reported as leaked although nothing leaks while the program
 // runs. Only allocations made inside the client library are excused.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libcpprest.so\n"; }
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libcpprest.so\n";
+}

@@ -23,9 +23,15 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder() { ::CreateWorkFolder(); }
+void CSystemSteps::CreateWorkFolder()
+{
+    ::CreateWorkFolder();
+}
 
-std::wstring CSystemSteps::GetReportPath() { return ::GetReportPath(); }
+std::wstring CSystemSteps::GetReportPath()
+{
+    return ::GetReportPath();
+}
 
 void CSystemSteps::DeleteReportFile(const std::wstring& strReportPath)
 {
@@ -37,7 +43,10 @@ bool CSystemSteps::FileExistsNormalized(std::wstring strPath)
     return ::FileExistsNormalized(std::move(strPath));
 }
 
-void CSystemSteps::CaptureDiagnosticsReport() { ::CaptureDiagnosticsReport(); }
+void CSystemSteps::CaptureDiagnosticsReport()
+{
+    ::CaptureDiagnosticsReport();
+}
 
 std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring& strReportPath)
 {

@@ -253,7 +253,12 @@ void CLoopbackHttpsServer::HandleConnection(int nSocket)
     ERR_clear_error();
 }
 
-CRefusingPort::CRefusingPort() : m_nSocket(BindLoopback(m_nPort)) {}
+// Bound in the body: m_nPort is declared after m_nSocket, so its own initialiser would run after
+// BindLoopback had set it and put it back to 0.
+CRefusingPort::CRefusingPort()
+{
+    m_nSocket = BindLoopback(m_nPort);
+}
 
 CRefusingPort::~CRefusingPort()
 {
