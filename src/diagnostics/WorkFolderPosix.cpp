@@ -1,7 +1,7 @@
 #include "diagnostics/FolderSafety.h"
 #include "diagnostics/PathText.h"
 #include "diagnostics/TempDirectory.h"
-#include "diagnostics/UniqueFdPosix.h"
+#include "support/UniqueFdPosix.h"
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"

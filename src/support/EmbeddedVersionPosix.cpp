@@ -1,32 +1,12 @@
 #include "support/ElfSection.h"
 #include "support/EmbeddedVersion.h"
 #include "support/TextConvert.h"
+#include "support/UniqueFdPosix.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace
 {
-// Closes the descriptor on every way out.
-class CFileDescriptor
-{
-public:
-    explicit CFileDescriptor(int nDescriptor) : m_nDescriptor(nDescriptor) {}
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-    ~CFileDescriptor()
-    {
-        if (m_nDescriptor >= 0)
-        {
-            close(m_nDescriptor);
-        }
-    }
-    int Get() const { return m_nDescriptor; }
-
-private:
-    int m_nDescriptor;
-};
-
 bool ReadAt(int nDescriptor, std::uint64_t nOffset, std::size_t nSize, std::uint8_t* pBuffer)
 {
     constexpr std::uint64_t kMaxOffset = static_cast<std::uint64_t>(INT64_MAX);
@@ -52,7 +32,7 @@ bool ReadAt(int nDescriptor, std::uint64_t nOffset, std::size_t nSize, std::uint
 std::optional<SVersionWords> ReadEmbeddedVersion(const std::wstring& strPath)
 {
     // O_NONBLOCK: opening a FIFO handed over as the path must not hang the caller.
-    CFileDescriptor file(open(WideToUtf8(strPath).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    CUniqueFd file(open(WideToUtf8(strPath).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0)
     {
         return std::nullopt;
