@@ -19,6 +19,12 @@ SProgramOptions UnattendedDialog(const CTempFolder& folder)
         options.environment[pszName] = std::nullopt;
     }
     options.environment["QT_QPA_PLATFORM"] = "offscreen";
+    // The run's work folder goes to a temporary folder of the test's own, beside the files it
+    // checks.
+    std::filesystem::create_directory(folder.File("temp"));
+    std::filesystem::permissions(folder.File("temp"), std::filesystem::perms::owner_all);
+    options.environment["TMPDIR"] = folder.File("temp");
+    options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
     options.environment["RIGVET_SCREENSHOT"] = folder.File("dialog.png");
     options.strWorkingDirectory = folder.Path();
     return options;
@@ -74,8 +80,27 @@ TEST(DialogProgram, NoArgumentsWritesNoLog)
     const CTempFolder folder;
     const SProgramResult result = RunProgram(RIGVET_GUI_PATH, {}, UnattendedDialog(folder));
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
-    // Only the picture of the hook is left in the folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    // Only the picture of the hook is left beside the temporary folder.
+    std::vector<std::string> aNames;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    {
+        aNames.push_back(entry.path().filename().string());
+    }
+    EXPECT_THAT(aNames, ::testing::UnorderedElementsAre("dialog.png", "temp"));
+}
+
+TEST(DialogProgram, RefusesAnInvalidOverrideBeforeShowingAnything)
+{
+    const CTempFolder folder;
+    for (const auto& [strName, strValue] :
+         {std::pair<std::string, std::string>{"RIGVET_OS_VERSION", "7"},
+          {"RIGVET_TIME_URL", "http://127.0.0.1/"}})
+    {
+        SProgramOptions options = UnattendedDialog(folder);
+        options.environment[strName] = strValue;
+        const SProgramResult result = RunProgram(RIGVET_GUI_PATH, {}, options);
+        EXPECT_EQ(result.nExitCode, 2);
+        EXPECT_THAT(result.strError, HasSubstr("rigvet: " + strName + " must be"));
+        EXPECT_FALSE(Exists(folder.File("dialog.png")));
+    }
 }

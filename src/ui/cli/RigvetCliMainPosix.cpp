@@ -1,10 +1,9 @@
 #include "clock/InternetTimeSource.h"
-#include "clock/TimeServerUrl.h"
-#include "run/OsVersionOverride.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
 #include "ui/CSystemSteps.h"
+#include "ui/OverrideCheck.h"
 #include "ui/cli/CRigvetCliApp.h"
 
 #include <iostream>
@@ -13,16 +12,9 @@
 int main(int argc, char** argv)
 {
     PrepareInternetTimeSource();
-    if (IsTimeServerUrlOverrideInvalid())
+    if (const std::optional<std::string> strError = FindInvalidOverride())
     {
-        std::cerr << "rigvet-cli: " << kTimeServerUrlVariable
-                  << " must be https://host[:port]/, for example https://127.0.0.1:8443/\n";
-        return kCliExitUsage;
-    }
-    if (IsOsVersionOverrideInvalid())
-    {
-        std::cerr << "rigvet-cli: " << kOsVersionVariable
-                  << " must be major.minor.servicepack, for example 6.1.1\n";
+        std::cerr << "rigvet-cli: " << *strError << "\n";
         return kCliExitUsage;
     }
     std::vector<std::wstring> aArguments;

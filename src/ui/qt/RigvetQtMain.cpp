@@ -1,10 +1,11 @@
-#include "run/OsVersionOverride.h"
+#include "clock/InternetTimeSource.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/CSystemSteps.h"
 #include "ui/CommandLine.h"
 #include "ui/DisplayCheck.h"
+#include "ui/OverrideCheck.h"
 #include "ui/qt/CRigvetWindow.h"
 #include "ui/qt/ScreenshotRun.h"
 
@@ -21,10 +22,10 @@ constexpr int kExitScreenshotFailed = 4;
 
 int main(int argc, char** argv)
 {
-    if (IsOsVersionOverrideInvalid())
+    PrepareInternetTimeSource();
+    if (const std::optional<std::string> strError = FindInvalidOverride())
     {
-        std::cerr << "rigvet: " << kOsVersionVariable
-                  << " must be major.minor.servicepack, for example 6.1.1\n";
+        std::cerr << "rigvet: " << *strError << "\n";
         return kExitUsage;
     }
     SDisplayEnvironment environment;
