@@ -20,6 +20,12 @@ std::string ReadMountInfo()
 
 std::wstring GetDriveRoot(const std::wstring& strPath)
 {
+    // Lets a report written on Windows ("C:") be checked here as it would be there.
+    const char* pszOverride = std::getenv(kDriveRootVariable);
+    if (pszOverride != nullptr && *pszOverride != '\0')
+    {
+        return Utf8ToWide(pszOverride);
+    }
     char aResolved[PATH_MAX] = {};
     if (realpath(WideToUtf8(GetParentFolder(strPath, L'/')).c_str(), aResolved) == nullptr)
     {

@@ -49,7 +49,7 @@ protected:
     {
         for (const char* pszName :
              {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION", "RIGVET_OS_VERSION",
-              "RIGVET_FAKE_REPORT", "RIGVET_FAKE_ACTION", "RIGVET_FAKE_EXIT"})
+              "RIGVET_FAKE_REPORT", "RIGVET_FAKE_ACTION", "RIGVET_FAKE_EXIT", "RIGVET_DRIVE_ROOT"})
         {
             m_options.environment[pszName] = std::nullopt;
         }
@@ -117,6 +117,17 @@ TEST_F(DiagnosticsRunTest, CollectorIsCalledInTheWorkFolderAndTheReportIsRemoved
     EXPECT_EQ(Calls(), "/whql:off /x " + Report() + " | " + WorkFolder() + "\n");
     EXPECT_TRUE(fs::is_directory(WorkFolder()));
     EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+}
+
+TEST_F(DiagnosticsRunTest, WindowsReportIsJudgedOnTheDriveRootGiven)
+{
+    UseReport(kReports + "disks-odd-order.xml");
+    m_options.environment["RIGVET_DRIVE_ROOT"] = "C:\\";
+    EXPECT_THAT(Run().strOutput, HasSubstr("Free Disk Space: FAIL (2 MB free)\n"));
+    m_options.environment["RIGVET_DRIVE_ROOT"] = "E:\\";
+    EXPECT_THAT(Run().strOutput, HasSubstr("Free Disk Space: PASS (1234 MB free)\n"));
+    m_options.environment["RIGVET_DRIVE_ROOT"] = "c:\\";
+    EXPECT_THAT(Run().strOutput, HasSubstr("Free Disk Space: FAIL (0 MB free)\n"));
 }
 
 TEST_F(DiagnosticsRunTest, PoorMachineFailsWithItsValues)
