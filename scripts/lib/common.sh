@@ -44,12 +44,23 @@ rigvet_ensure_comma_locale() {
     $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "Could not generate de_DE.UTF-8; its test will be skipped."
 }
 
-# Configures (once) and builds one preset: debug (sanitizers) or release.
+# Configures one preset once; later builds let CMake notice changes by itself.
+rigvet_configure() {
+    cd "$RIGVET_ROOT"
+    if [ ! -f "build/$1/CMakeCache.txt" ]; then
+        cmake --preset "$1" >/dev/null
+    fi
+}
+
+# Configures (once) and builds one preset: debug (sanitizers), release or fuzz. Further arguments
+# name the targets to build (all when none are named).
 rigvet_build() {
     local preset="$1"
-    cd "$RIGVET_ROOT"
-    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
-        cmake --preset "$preset" >/dev/null
+    shift
+    rigvet_configure "$preset"
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" --target "$@"
+    else
+        cmake --build --preset "$preset"
     fi
-    cmake --build --preset "$preset"
 }

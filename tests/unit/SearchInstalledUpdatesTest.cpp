@@ -63,7 +63,11 @@ protected:
 
 std::string Index(std::int32_t n)
 {
-    return "(" + std::to_string(n) + ")";
+    // Appended rather than prefixed: GCC 12 warns falsely (-Wrestrict) on "literal" + string.
+    std::string strIndex = "(";
+    strIndex += std::to_string(n);
+    strIndex += ")";
+    return strIndex;
 }
 
 class CFakeIds : public IStringCollectionObject, CFakeObject
