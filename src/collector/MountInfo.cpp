@@ -99,5 +99,12 @@ std::vector<SMountEntry> SelectStorageMounts(const std::vector<SMountEntry>& aMo
     }
     std::erase_if(aSelected, [](const SMountEntry& mount)
                   { return !IsStorageFileSystem(mount.m_strFileSystem); });
+    // A root that is no mount of its own (a chroot) holds files all the same; the reader falls
+    // back to "/" for it too.
+    if (std::none_of(aSelected.begin(), aSelected.end(),
+                     [](const SMountEntry& mount) { return mount.m_strMountPoint == "/"; }))
+    {
+        aSelected.insert(aSelected.begin(), SMountEntry{"/", ""});
+    }
     return aSelected;
 }

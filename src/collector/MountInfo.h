@@ -23,5 +23,6 @@ std::string UnescapeMountPath(std::string_view strPath);
 bool IsStorageFileSystem(std::string_view strFileSystem);
 
 // The mounts that can hold files, one per mount point: where a mount point is listed more than
-// once, the last mount covers the others and is the one kept, in the place of the first.
+// once, the last mount covers the others and is the one kept, in the place of the first. The
+// root "/" is always among them, first with no file-system type when it is not listed (a chroot).
 std::vector<SMountEntry> SelectStorageMounts(const std::vector<SMountEntry>& aMounts);

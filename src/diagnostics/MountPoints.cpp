@@ -94,6 +94,12 @@ std::optional<std::string> FindMountPoint(const std::string& strPath,
             strBest = strMountPoint;
         }
     }
+    // A root that is no mount of its own (a chroot) still holds every absolute path; the
+    // collector lists it as "/" the same way.
+    if (!strBest && strPath.starts_with('/'))
+    {
+        strBest = "/";
+    }
     return strBest;
 }
 

@@ -17,6 +17,8 @@ std::vector<std::string> ParseMountPoints(std::string_view strMountInfo);
 
 // The mount point that holds an absolute, resolved path: the longest one that equals the path or
 // is a whole-folder prefix of it; of equally long ones the last, which is mounted over the others.
+// "/" when none holds it: the process's root holds every absolute path even where it is no
+// mount of its own (a chroot). Nothing for a relative path.
 std::optional<std::string> FindMountPoint(const std::string& strPath,
                                           const std::vector<std::string>& aMountPoints);
 

@@ -55,10 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SFindCase{"/home/lab data/sm3", "/home/lab data"},
                       SFindCase{"/home/lab", "/home"}, SFindCase{"/tmp/sm3/qualify", "/tmp"}));
 
-TEST(FindMountPoint, NothingMountedGivesNone)
+TEST(FindMountPoint, AnUnlistedRootStillHoldsAbsolutePaths)
 {
-    EXPECT_FALSE(FindMountPoint("/tmp", {}).has_value());
-    EXPECT_FALSE(FindMountPoint("/tmp", {"/home"}).has_value());
+    EXPECT_EQ(FindMountPoint("/tmp", {}), "/");
+    EXPECT_EQ(FindMountPoint("/tmp", {"/home", "/proc"}), "/");
+    EXPECT_FALSE(FindMountPoint("tmp", {"/home"}).has_value());
 }
 
 TEST(BuildDriveRoot, AddsOneBackslash)

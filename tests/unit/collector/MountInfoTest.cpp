@@ -83,3 +83,13 @@ TEST(MountInfo, SelectsStorageMountsOncePerMountPoint)
                                                  "/var/lib/docker/overlay2/abc/merged overlay",
                                                  "/media/back\\slash vfat"}));
 }
+
+TEST(MountInfo, AnUnlistedRootIsStillADisk)
+{
+    const char* const pszChrootMounts = "45 27 0:21 / /proc rw,relatime - proc proc rw\n"
+                                        "50 27 0:30 / /tmp rw - tmpfs tmpfs rw\n";
+    const std::vector<SMountEntry> aSelected = SelectStorageMounts(ParseMountInfo(pszChrootMounts));
+    ASSERT_EQ(aSelected.size(), 2u);
+    EXPECT_EQ(aSelected[0].m_strMountPoint, "/");
+    EXPECT_EQ(aSelected[1].m_strMountPoint, "/tmp");
+}
