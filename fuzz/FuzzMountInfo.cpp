@@ -1,5 +1,5 @@
-// Feeds arbitrary mount tables to the parsers of the reader and of the collector.
-#include "collector/MountInfo.h"
+// Feeds arbitrary mount tables to the parser and to the choices the reader and collector make.
+#include "collector/StorageMounts.h"
 #include "diagnostics/MountPoints.h"
 
 #include <cstddef>
@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
     const std::string_view strMountInfo(reinterpret_cast<const char*>(pData), nSize);
-    FindMountPoint("/tmp/sm3/qualify", ParseMountPoints(strMountInfo));
-    SelectStorageMounts(ParseMountInfo(strMountInfo));
+    const std::vector<SMountEntry> aMounts = ParseMountInfo(strMountInfo);
+    FindMountPoint("/tmp/sm3/qualify", aMounts);
+    SelectStorageMounts(aMounts);
     return 0;
 }

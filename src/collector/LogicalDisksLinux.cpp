@@ -1,5 +1,5 @@
 #include "collector/MachineSources.h"
-#include "collector/MountInfo.h"
+#include "collector/StorageMounts.h"
 #include "collector/SystemFiles.h"
 
 #include <sys/statvfs.h>

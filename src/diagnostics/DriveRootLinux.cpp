@@ -32,6 +32,6 @@ std::wstring GetDriveRoot(const std::wstring& strPath)
         return std::wstring();
     }
     const std::optional<std::string> strMountPoint =
-        FindMountPoint(aResolved, ParseMountPoints(ReadMountInfo()));
+        FindMountPoint(aResolved, ParseMountInfo(ReadMountInfo()));
     return strMountPoint ? BuildDriveRoot(*strMountPoint) : std::wstring();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/MountInfo.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,18 +11,12 @@
 // disk's DriveLetter, and the drive root of a path is its mount point followed by one backslash,
 // so that DriveLetter + "\" == root picks the disk that holds the path.
 
-// A field of /proc/self/mountinfo with its octal escapes (\040 for a blank and the like) decoded.
-std::string UnescapeMountField(std::string_view strField);
-
-// The mount points (fifth field) of the lines of /proc/self/mountinfo, in file order.
-std::vector<std::string> ParseMountPoints(std::string_view strMountInfo);
-
 // The mount point that holds an absolute, resolved path: the longest one that equals the path or
 // is a whole-folder prefix of it; of equally long ones the last, which is mounted over the others.
 // "/" when none holds it: the process's root holds every absolute path even where it is no
 // mount of its own (a chroot). Nothing for a relative path.
 std::optional<std::string> FindMountPoint(const std::string& strPath,
-                                          const std::vector<std::string>& aMountPoints);
+                                          const std::vector<SMountEntry>& aMounts);
 
 // The mount point followed by one backslash.
 std::wstring BuildDriveRoot(const std::string& strMountPoint);

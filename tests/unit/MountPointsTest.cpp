@@ -4,16 +4,6 @@
 
 namespace
 {
-TEST(UnescapeMountField, DecodesOctalEscapes)
-{
-    EXPECT_EQ(UnescapeMountField("/mnt/my\\040disk"), "/mnt/my disk");
-    EXPECT_EQ(UnescapeMountField("/a\\011b\\012c\\134d"), "/a\tb\nc\\d");
-    EXPECT_EQ(UnescapeMountField("/plain"), "/plain");
-    EXPECT_EQ(UnescapeMountField("/short\\04"), "/short\\04"); // incomplete escape stays
-    EXPECT_EQ(UnescapeMountField("/bad\\089"), "/bad\\089");
-    EXPECT_EQ(UnescapeMountField(""), "");
-}
-
 constexpr const char* kMountInfo =
     "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
     "23 22 0:21 / /proc rw,nosuid shared:2 - proc proc rw\n"
@@ -23,14 +13,6 @@ constexpr const char* kMountInfo =
     "malformed line\n"
     "40 22 0:30 / /tmp rw shared:5 - tmpfs tmpfs rw\n"
     "41 22 0:31 / /tmp rw shared:6 - tmpfs tmpfs rw"; // mounted over the first, no final newline
-
-TEST(ParseMountPoints, ReadsTheFifthFieldOfEachLine)
-{
-    const std::vector<std::string> aExpected = {"/",    "/proc", "/home", "/home/lab data",
-                                                "/tmp", "/tmp"};
-    EXPECT_EQ(ParseMountPoints(kMountInfo), aExpected);
-    EXPECT_TRUE(ParseMountPoints("").empty());
-}
 
 struct SFindCase
 {
@@ -44,7 +26,7 @@ class FindMountPointTest : public ::testing::TestWithParam<SFindCase>
 
 TEST_P(FindMountPointTest, LongestWholeFolderPrefix)
 {
-    EXPECT_EQ(FindMountPoint(GetParam().pszPath, ParseMountPoints(kMountInfo)).value_or("none"),
+    EXPECT_EQ(FindMountPoint(GetParam().pszPath, ParseMountInfo(kMountInfo)).value_or("none"),
               GetParam().pszExpected);
 }
 
@@ -58,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FindMountPoint, AnUnlistedRootStillHoldsAbsolutePaths)
 {
     EXPECT_EQ(FindMountPoint("/tmp", {}), "/");
-    EXPECT_EQ(FindMountPoint("/tmp", {"/home", "/proc"}), "/");
-    EXPECT_FALSE(FindMountPoint("tmp", {"/home"}).has_value());
+    EXPECT_EQ(FindMountPoint("/tmp", {{"/home", "ext4"}, {"/proc", "proc"}}), "/");
+    EXPECT_FALSE(FindMountPoint("tmp", {{"/home", "ext4"}}).has_value());
 }
 
 TEST(BuildDriveRoot, AddsOneBackslash)

@@ -1,5 +1,4 @@
-#include "collector/MountInfo.h"
-
+#include "collector/StorageMounts.h"
 #include "unit/collector/CollectorFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,6 @@
-#include "collector/MountInfo.h"
-
-#include "collector/CollectorText.h"
+#include "support/MountInfo.h"
 
 #include <algorithm>
-#include <array>
 
 namespace
 {
@@ -25,11 +22,21 @@ std::vector<std::string_view> SplitBlanks(std::string_view strLine)
     return aFields;
 }
 
-constexpr std::array<std::string_view, 18> kPseudoFileSystems = {
-    "proc",       "sysfs",       "devpts",   "mqueue",     "debugfs",  "tracefs",
-    "securityfs", "pstore",      "bpf",      "autofs",     "configfs", "fusectl",
-    "hugetlbfs",  "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",     "devtmpfs",
-};
+std::vector<std::string_view> SplitMountInfoLines(std::string_view strText)
+{
+    std::vector<std::string_view> aLines;
+    while (!strText.empty())
+    {
+        const std::size_t nEnd = strText.find('\n');
+        aLines.push_back(strText.substr(0, nEnd));
+        if (nEnd == std::string_view::npos)
+        {
+            break;
+        }
+        strText.remove_prefix(nEnd + 1);
+    }
+    return aLines;
+}
 } // namespace
 
 std::string UnescapeMountPath(std::string_view strPath)
@@ -55,7 +62,7 @@ std::string UnescapeMountPath(std::string_view strPath)
 std::vector<SMountEntry> ParseMountInfo(std::string_view strMountInfo)
 {
     std::vector<SMountEntry> aMounts;
-    for (const std::string_view strLine : SplitLines(strMountInfo))
+    for (const std::string_view strLine : SplitMountInfoLines(strMountInfo))
     {
         const std::vector<std::string_view> aFields = SplitBlanks(strLine);
         // Six fixed fields, optional tagged fields, "-", then the file system type.
@@ -68,43 +75,4 @@ std::vector<SMountEntry> ParseMountInfo(std::string_view strMountInfo)
         aMounts.push_back({UnescapeMountPath(aFields[4]), std::string(*(itSeparator + 1))});
     }
     return aMounts;
-}
-
-bool IsStorageFileSystem(std::string_view strFileSystem)
-{
-    if (strFileSystem.starts_with("cgroup"))
-    {
-        return false;
-    }
-    return std::find(kPseudoFileSystems.begin(), kPseudoFileSystems.end(), strFileSystem) ==
-           kPseudoFileSystems.end();
-}
-
-std::vector<SMountEntry> SelectStorageMounts(const std::vector<SMountEntry>& aMounts)
-{
-    std::vector<SMountEntry> aSelected;
-    for (const SMountEntry& mount : aMounts)
-    {
-        const auto itSame = std::find_if(aSelected.begin(), aSelected.end(),
-                                         [&](const SMountEntry& kept)
-                                         { return kept.m_strMountPoint == mount.m_strMountPoint; });
-        if (itSame != aSelected.end())
-        {
-            *itSame = mount;
-        }
-        else
-        {
-            aSelected.push_back(mount);
-        }
-    }
-    std::erase_if(aSelected, [](const SMountEntry& mount)
-                  { return !IsStorageFileSystem(mount.m_strFileSystem); });
-    // A root that is no mount of its own (a chroot) holds files all the same; the reader falls
-    // back to "/" for it too.
-    if (std::none_of(aSelected.begin(), aSelected.end(),
-                     [](const SMountEntry& mount) { return mount.m_strMountPoint == "/"; }))
-    {
-        aSelected.insert(aSelected.begin(), SMountEntry{"/", ""});
-    }
-    return aSelected;
 }
