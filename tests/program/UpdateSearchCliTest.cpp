@@ -44,7 +44,8 @@ TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
 {
     const SProgramResult result = Run("4474419\r\n4490628,4536952\r\n", "no");
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
-    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: PASS\n"));
+    EXPECT_THAT(result.strOutput,
+                HasSubstr("Windows Updates: PASS (required updates installed)\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
     EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
 }
@@ -54,8 +55,8 @@ TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
     const SProgramResult result = Run("4474419\n\n4536952\n", "yes");
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
     EXPECT_THAT(result.strOutput, HasSubstr("[Error Occurred - 10003]\n"));
-    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL\n"));
-    EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK (not compared)\n"));
     EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
 }
 
@@ -68,7 +69,7 @@ TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
         HasSubstr("[Error Occurred - 11000]\nThe Windows Update Agent Knowledge Base search "
                   "has failed. The testing has been aborted.\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred - 10003]")));
-    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
     EXPECT_EQ(ReadWholeFile(LogPath()), "");
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/cli/JudgedValueText.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace
 {
@@ -11,24 +12,52 @@ TEST(FormatJudgedValue, ShowsEachMeasuredValue)
     results.m_bSoundDevice = true;
     results.m_nMemoryMB = 16384;
     results.m_nFreeDiskMB = 51234;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results), L"feature level 12.1");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Sound, results), L"sound device present");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Memory, results), L"16384 MB");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::FreeDisk, results), L"51234 MB free");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results), L"");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Clock, results), L"");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+              L"feature level 12.1");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Sound, results, EVerdict::Pass),
+              L"sound device present");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Memory, results, EVerdict::Pass), L"16384 MB");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::FreeDisk, results, EVerdict::Pass), L"51234 MB free");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass), L"");
 }
 
 TEST(FormatJudgedValue, WholeLevelsKeepAFraction)
 {
     TestResults results;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results), L"feature level 0.0");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Sound, results), L"no sound device");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+              L"feature level 0.0");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Sound, results, EVerdict::Pass), L"no sound device");
     results.m_fFeatureLevel = 11.0f;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results), L"feature level 11.0");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+              L"feature level 11.0");
     results.m_fFeatureLevel = 9.3f;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results), L"feature level 9.3");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+              L"feature level 9.3");
     results.m_nMemoryMB = 4294967295u;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Memory, results), L"4294967295 MB");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Memory, results, EVerdict::Pass), L"4294967295 MB");
 }
 } // namespace
+
+TEST(FormatJudgedValue, UpdatesAndClock)
+{
+    TestResults results;
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Fail),
+              L"required updates missing");
+    results.m_bUpdatesFound = true;
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass),
+              L"required updates installed");
+
+    const std::pair<std::int64_t, const wchar_t*> aClockCases[] = {
+        {0, L"clock matches internet time"},
+        {59, L"clock 59 s behind internet time"},
+        {-60, L"clock 60 s ahead of internet time"},
+        {std::numeric_limits<std::int64_t>::min(),
+         L"clock 9223372036854775808 s ahead of internet time"},
+    };
+    for (const auto& [llDelta, pszText] : aClockCases)
+    {
+        results.m_llClockDelta = llDelta;
+        EXPECT_EQ(FormatJudgedValue(ERequirement::Clock, results, EVerdict::Fail), pszText);
+    }
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Clock, results, EVerdict::Unknown), L"not compared");
+}

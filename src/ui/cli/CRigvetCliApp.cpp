@@ -56,10 +56,10 @@ void PrintVerdicts(CRigvetDlg& dialog, std::ostream& output)
 {
     for (ERequirement requirement : g_aRequirements)
     {
-        const std::optional<EVerdict> verdict = dialog.GetShownVerdict(requirement);
+        const EVerdict verdict = dialog.GetShownVerdict(requirement).value_or(EVerdict::Unknown);
         output << WideToUtf8(GetRequirementName(requirement)) << ": "
-               << WideToUtf8(GetVerdictWord(verdict.value_or(EVerdict::Unknown)));
-        const std::wstring strValue = FormatJudgedValue(requirement, *dialog.m_pResults);
+               << WideToUtf8(GetVerdictWord(verdict));
+        const std::wstring strValue = FormatJudgedValue(requirement, *dialog.m_pResults, verdict);
         if (!strValue.empty())
         {
             output << " (" << WideToUtf8(strValue) << ")";

@@ -16,9 +16,23 @@ std::wstring FormatFeatureLevel(float fLevel)
     }
     return std::wstring(strText.begin(), strText.end());
 }
+
+// Positive deltas mean the system clock is behind internet time.
+std::wstring FormatClockDelta(std::int64_t llDelta)
+{
+    if (llDelta == 0)
+    {
+        return L"clock matches internet time";
+    }
+    const std::uint64_t nSeconds =
+        llDelta > 0 ? static_cast<std::uint64_t>(llDelta) : 0 - static_cast<std::uint64_t>(llDelta);
+    return L"clock " + std::to_wstring(nSeconds) + (llDelta > 0 ? L" s behind" : L" s ahead of") +
+           L" internet time";
+}
 } // namespace
 
-std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& results)
+std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& results,
+                               EVerdict verdict)
 {
     switch (requirement)
     {
@@ -31,8 +45,14 @@ std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& resu
     case ERequirement::FreeDisk:
         return std::to_wstring(results.m_nFreeDiskMB) + L" MB free";
     case ERequirement::Updates:
+        if (results.m_bUpdatesFound)
+        {
+            return L"required updates installed";
+        }
+        return verdict == EVerdict::Fail ? L"required updates missing" : L"";
     case ERequirement::Clock:
-        break;
+        return verdict == EVerdict::Unknown ? L"not compared"
+                                            : FormatClockDelta(results.m_llClockDelta);
     }
     return std::wstring();
 }
