@@ -20,7 +20,7 @@ constexpr const char* kCollectorFailed =
 constexpr const char* kWorkFolderRefused = "[Error Occurred - 25101]\nThe work folder ";
 
 // The mount points of this machine, so a report can list a disk for whichever holds the work
-// folder.
+// folder; "/" among them also where the root is no mount of its own (a chroot).
 std::vector<std::string> ReadMountPoints()
 {
     std::ifstream mountInfo("/proc/self/mountinfo");
@@ -38,6 +38,7 @@ std::vector<std::string> ReadMountPoints()
             aMountPoints.push_back(strField);
         }
     }
+    aMountPoints.push_back("/");
     return aMountPoints;
 }
 
