@@ -5,7 +5,7 @@ RIGVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Every Debian package the project builds, runs or tests with. Kept in this one place.
 RIGVET_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     libgtest-dev libgmock-dev
     libpugixml-dev
     libcpprest-dev libssl-dev openssl
