@@ -1,5 +1,7 @@
 #include "support/MountInfo.h"
 
+#include "support/TextLines.h"
+
 #include <algorithm>
 
 namespace
@@ -20,22 +22,6 @@ std::vector<std::string_view> SplitBlanks(std::string_view strLine)
         nStart = nEnd == std::string_view::npos ? nEnd : strLine.find_first_not_of(' ', nEnd);
     }
     return aFields;
-}
-
-std::vector<std::string_view> SplitMountInfoLines(std::string_view strText)
-{
-    std::vector<std::string_view> aLines;
-    while (!strText.empty())
-    {
-        const std::size_t nEnd = strText.find('\n');
-        aLines.push_back(strText.substr(0, nEnd));
-        if (nEnd == std::string_view::npos)
-        {
-            break;
-        }
-        strText.remove_prefix(nEnd + 1);
-    }
-    return aLines;
 }
 } // namespace
 
@@ -62,7 +48,7 @@ std::string UnescapeMountPath(std::string_view strPath)
 std::vector<SMountEntry> ParseMountInfo(std::string_view strMountInfo)
 {
     std::vector<SMountEntry> aMounts;
-    for (const std::string_view strLine : SplitMountInfoLines(strMountInfo))
+    for (const std::string_view strLine : SplitLines(strMountInfo))
     {
         const std::vector<std::string_view> aFields = SplitBlanks(strLine);
         // Six fixed fields, optional tagged fields, "-", then the file system type.
