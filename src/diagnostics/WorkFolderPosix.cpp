@@ -1,12 +1,12 @@
 #include "diagnostics/FolderSafety.h"
 #include "diagnostics/PathText.h"
 #include "diagnostics/TempDirectory.h"
-#include "support/UniqueFdPosix.h"
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
+#include "support/UniqueFdPosix.h"
 
 #include <algorithm>
 #include <cerrno>
