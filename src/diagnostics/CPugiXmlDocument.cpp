@@ -78,6 +78,10 @@ std::string CollectText(pugi::xml_node element)
 bool CPugiXmlDocument::LoadContent(std::vector<char> aContent)
 {
     m_aContent = std::move(aContent);
+    // Parsing in place overwrites the buffer's last character with the terminator, which would
+    // hide a last character of text after the top element; a terminator of the widest encoding
+    // (UTF-32) takes that place instead.
+    m_aContent.insert(m_aContent.end(), 4, '\0');
     const pugi::xml_parse_result result = m_document.load_buffer_inplace(
         m_aContent.data(), m_aContent.size(), kParseOptions, pugi::encoding_auto);
     return result && HasOneDocumentElement(m_document);

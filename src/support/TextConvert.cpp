@@ -52,8 +52,17 @@ bool IsSurrogate(char32_t cp)
     return cp >= 0xD800 && cp <= 0xDFFF;
 }
 
+// Bytes that are no valid UTF-8 stand for themselves as U+DC80..U+DCFF, which valid UTF-8
+// never yields, so that a file name in another encoding survives the way to wide text and back.
+constexpr char32_t kEscapedByteBase = 0xDC00;
+
+bool IsEscapedByte(char32_t cp)
+{
+    return cp >= kEscapedByteBase + 0x80 && cp <= kEscapedByteBase + 0xFF;
+}
+
 // Decodes one code point at nPos and advances nPos past it.
-char32_t DecodeUtf8(std::string_view str, std::size_t& nPos)
+char32_t DecodeSequence(std::string_view str, std::size_t& nPos)
 {
     const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(str[i]); };
     const std::uint8_t lead = byte(nPos++);
@@ -94,6 +103,19 @@ char32_t DecodeUtf8(std::string_view str, std::size_t& nPos)
     }
     return cp;
 }
+
+// Decodes one code point at nPos; an invalid sequence yields its first byte, escaped.
+char32_t DecodeUtf8(std::string_view str, std::size_t& nPos)
+{
+    const std::size_t nStart = nPos;
+    const char32_t cp = DecodeSequence(str, nPos);
+    if (cp == kReplacement && !str.substr(nStart).starts_with("\xEF\xBF\xBD"))
+    {
+        nPos = nStart + 1;
+        return kEscapedByteBase + static_cast<std::uint8_t>(str[nStart]);
+    }
+    return cp;
+}
 } // namespace
 
 std::string WideToUtf8(std::wstring_view strWide)
@@ -114,6 +136,11 @@ std::string WideToUtf8(std::wstring_view strWide)
                     ++i;
                 }
             }
+        }
+        if (IsEscapedByte(cp))
+        {
+            strOut += static_cast<char>(cp - kEscapedByteBase);
+            continue;
         }
         if (IsSurrogate(cp) || cp > 0x10FFFF)
         {

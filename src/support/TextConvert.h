@@ -4,6 +4,8 @@
 #include <string_view>
 
 // UTF-8 <-> wide text. Wide strings are UTF-32 where wchar_t has 32 bits and UTF-16 where it has
-// 16. Invalid input never fails: each bad byte or unpaired surrogate becomes U+FFFD.
+// 16. Invalid input never fails: a byte that is no valid UTF-8 becomes U+DC80..U+DCFF and turns
+// back into the same byte, so names in other encodings survive the round trip; any other
+// unpaired surrogate becomes U+FFFD.
 std::string WideToUtf8(std::wstring_view strWide);
 std::wstring Utf8ToWide(std::string_view strUtf8);

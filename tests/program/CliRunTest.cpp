@@ -70,6 +70,7 @@ TEST(CliRun, InvalidOptionsAndOverridesAreRejectedBeforeAnyTest)
     const std::pair<std::vector<std::string>, std::optional<std::string>> aCases[] = {
         {{"--consent=maybe"}, std::nullopt},
         {{"--consent="}, std::nullopt},
+        {{"--consent", "yes"}, std::nullopt},
         {{}, "6.1"},
         {{}, "seven"},
     };

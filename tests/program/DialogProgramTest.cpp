@@ -104,3 +104,12 @@ TEST(DialogProgram, RefusesAnInvalidOverrideBeforeShowingAnything)
         EXPECT_FALSE(Exists(folder.File("dialog.png")));
     }
 }
+
+TEST(DialogProgram, QtOptionsAndTheirValuesAreNoLogPath)
+{
+    const CTempFolder folder;
+    const SProgramResult result =
+        RunProgram(RIGVET_GUI_PATH, {"-style", "fusion"}, UnattendedDialog(folder));
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_FALSE(Exists(folder.File("fusion")));
+}

@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -316,6 +317,16 @@ TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)
         EXPECT_EQ(ReadWholeFile(strLog), "");
         EXPECT_FALSE(dialog.m_logFile.IsOpen());
     }
+}
+
+TEST_F(CRigvetDlgTest, APipeWithoutReaderAsLogPathDoesNotHoldTheRun)
+{
+    CTempFolder folder;
+    const std::string strPipe = folder.File("pipe");
+    ASSERT_EQ(mkfifo(strPipe.c_str(), 0600), 0);
+    m_dialog.m_strLogPath = Utf8ToWide(strPipe);
+    m_dialog.RunQualification();
+    EXPECT_TRUE(m_dialog.m_bFinished);
 }
 
 TEST_F(CRigvetDlgTest, ALogPathThatCannotBeOpenedDoesNotStopTheRun)

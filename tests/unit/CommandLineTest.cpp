@@ -29,16 +29,31 @@ TEST(CommandLine, TheFirstArgumentThatIsNotASwitchIsTheLogPath)
     }
 }
 
-TEST(TextConvert, RoundTripsAndReplacesInvalidBytes)
+TEST(TextConvert, RoundTripsUnicodeText)
 {
     const std::wstring strWide = L"Gr\u00fc\u00dfe \u2122 \U0001F600";
     EXPECT_EQ(WideToUtf8(strWide), "Gr\xc3\xbc\xc3\x9f"
                                    "e \xe2\x84\xa2 \xf0\x9f\x98\x80");
     EXPECT_EQ(Utf8ToWide(WideToUtf8(strWide)), strWide);
-    EXPECT_EQ(Utf8ToWide("a\xff"
-                         "b"),
-              L"a\ufffdb");
-    EXPECT_EQ(Utf8ToWide("\xc3"), L"\ufffd");
-    EXPECT_EQ(Utf8ToWide("\xc0\xaf"), L"\ufffd");     // overlong "/"
-    EXPECT_EQ(Utf8ToWide("\xed\xa0\x80"), L"\ufffd"); // encoded surrogate
+    EXPECT_EQ(Utf8ToWide("\xef\xbf\xbd"), L"\ufffd");
+    EXPECT_EQ(WideToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xef\xbf\xbd");
+}
+
+TEST(TextConvert, BytesThatAreNoUtf8SurviveTheRoundTrip)
+{
+    const std::string aCases[] = {
+        "caf\xe9.log",      // Latin-1
+        "a\xff",            // never valid
+        "\xc3",             // cut sequence
+        "\xc0\xaf",         // overlong "/"
+        "\xed\xa0\x80",     // encoded surrogate
+        "\xf4\x90\x80\x80", // beyond U+10FFFF
+    };
+    for (const std::string& strBytes : aCases)
+    {
+        const std::wstring strWide = Utf8ToWide(strBytes);
+        EXPECT_EQ(WideToUtf8(strWide), strBytes);
+        EXPECT_EQ(strWide.find(L'\ufffd'), std::wstring::npos);
+    }
+    EXPECT_EQ(Utf8ToWide("caf\xe9"), L"caf\xdce9");
 }

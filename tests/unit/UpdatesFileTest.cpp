@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "1\n",
                                  {{L"1"}}},
                       SParseCase{"Utf8Ids", "\xC3\x89t\xC3\xA9\n", {{L"\u00C9t\u00E9"}}},
-                      SParseCase{"InvalidUtf8BecomesReplacement", "1\xFF\n", {{L"1\uFFFD"}}}),
+                      SParseCase{"InvalidUtf8KeepsItsByte", "1\xFF\n", {{L"1\xDCFF"}}}),
     [](const ::testing::TestParamInfo<SParseCase>& info) { return info.param.pszName; });
 
 TEST(ReadUpdatesFile, ReadsTheBytesOfARegularFile)

@@ -67,8 +67,10 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, LoadFailureTest,
 TEST(LoadDiagnosticsReport, RejectsTextsThatAreNotOneWellFormedDocument)
 {
     const CTestFolder folder;
-    for (const char* pszText : {"<DxDiag><A></B></DxDiag>", "<DxDiag>", "<DxDiag/><DxDiag/>",
-                                "<DxDiag/>trailing", "just text", "<DxDiag a=1/>", "\xEF\xBB\xBF"})
+    for (const char* pszText :
+         {"<DxDiag><A></B></DxDiag>", "<DxDiag>", "<DxDiag/><DxDiag/>", "<DxDiag/>trailing",
+          "<DxDiag/>x", "<DxDiag/>\nx", "<DxDiag><![CDATA[x]]></DxDiag>z", "just text",
+          "<DxDiag a=1/>", "\xEF\xBB\xBF"})
     {
         WriteTextFile(folder.Path() / "r.xml", pszText);
         SCOPED_TRACE(pszText);

@@ -35,6 +35,12 @@ SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
         {
             options.bHelp = true;
         }
+        else if (strArgument == L"--consent")
+        {
+            // Without "=" the answer would be taken for the log path and that file emptied.
+            options.strError =
+                "--consent takes its answer after '=': --consent=yes or --consent=no";
+        }
         else if (strArgument.starts_with(kConsentPrefix))
         {
             const std::wstring strValue = strArgument.substr(kConsentPrefix.size());

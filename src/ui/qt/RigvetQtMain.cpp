@@ -39,13 +39,14 @@ int main(int argc, char** argv)
         return kExitNoDisplay;
     }
 
-    // Read before QApplication takes its own options out of argv.
+    // Read after QApplication has taken its own options (-style fusion, ...) out of argv, so
+    // that none of their values becomes the log path.
+    QApplication application(argc, argv);
     std::vector<std::wstring> aArguments;
     for (int i = 1; i < argc; ++i)
     {
         aArguments.push_back(Utf8ToWide(argv[i]));
     }
-    QApplication application(argc, argv);
     // Lets the desktop match the window to rigvet.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("rigvet"));
 
