@@ -3,6 +3,7 @@
 #include "run/IQualificationSteps.h"
 #include "run/IRunView.h"
 #include "run/MessageBoxStyle.h"
+#include "unit/FakeQualificationSteps.h"
 
 #include <functional>
 #include <string>
@@ -42,37 +43,16 @@ public:
 };
 
 // A document with no elements: every query finds nothing.
-class CEmptyXmlDocument : public IXmlDocument
-{
-public:
-    std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t*) const override { return nullptr; }
-};
-
 // Steps whose diagnostics succeed without measuring anything; the clock's request and the system
 // time are the test's to give.
-class CClockTestSteps : public IQualificationSteps
+class CClockTestSteps : public CFakeQualificationSteps
 {
 public:
-    bool IsRemoteSession() override { return false; }
     bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                               std::uint16_t nServicePackMajor) override
     {
         const int nAsked = nMajor * 10000 + nMinor * 100 + nServicePackMajor;
         return m_nOsVersion >= nAsked;
-    }
-    void CreateWorkFolder() override {}
-    std::wstring GetReportPath() override { return L"/nonexistent/qdxd.xml"; }
-    void DeleteReportFile(const std::wstring&) override {}
-    bool FileExistsNormalized(std::wstring) override { return false; }
-    void CaptureDiagnosticsReport() override {}
-    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
-    {
-        return std::make_unique<CEmptyXmlDocument>();
-    }
-    std::wstring GetDriveRoot(const std::wstring&) override { return L"/"; }
-    bool EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&) override
-    {
-        return false;
     }
     bool SearchInstalledUpdates(std::wstring, std::wstring&) override { return m_bUpdatesFound; }
     SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
@@ -80,13 +60,11 @@ public:
         m_aUserAgents.push_back(strUserAgent);
         return m_request(strUserAgent);
     }
-    std::time_t GetSystemTime() override { return m_systemTime; }
 
     // Windows version as major * 10000 + minor * 100 + service pack: 60200 is Windows 8,
     // 60101 Windows 7 SP1.
     int m_nOsVersion = 100000;
     bool m_bUpdatesFound = false;
     std::function<SHttpDateResponse(const std::wstring&)> m_request;
-    std::time_t m_systemTime = 0;
     std::vector<std::wstring> m_aUserAgents; // one per request sent
 };

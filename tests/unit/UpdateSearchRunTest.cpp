@@ -1,5 +1,6 @@
 // The update step inside the whole run: the real controller, the real file-backed search and a
 // real log file; only the diagnostics, the time source and the window are stand-ins.
+#include "FakeQualificationSteps.h"
 #include "run/MessageBoxStyle.h"
 #include "run/OsVersion.h"
 #include "support/LoadResourceString.h"
@@ -61,60 +62,37 @@ private:
     int m_nConsentAnswer;
 };
 
-class CNoNodes : public IXmlDocument
-{
-public:
-    std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t*) const override { return nullptr; }
-};
-
-// Diagnostics that succeed without measuring, a time server that agrees with the clock, and the
-// real file-backed update search on the given file.
-class CUpdatePathSteps : public IQualificationSteps
+// The scripted steps of the run tests, with the real file-backed update search on the given file
+// and a time server that agrees with the clock.
+class CUpdatePathSteps : public CFakeQualificationSteps
 {
 public:
     CUpdatePathSteps(SOsVersion osVersion, std::optional<std::string> strUpdatesPath)
-        : m_osVersion(osVersion), m_strUpdatesPath(std::move(strUpdatesPath))
+        : m_strUpdatesPath(std::move(strUpdatesPath))
     {
+        m_nMajor = osVersion.nMajor;
+        m_nMinor = osVersion.nMinor;
+        m_nServicePack = osVersion.nServicePackMajor;
+        m_timeResponse = {200, L"Tue, 14 Nov 2023 22:13:20 GMT"};
+        m_systemTime = kNow;
     }
 
-    bool IsRemoteSession() override { return false; }
-    bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
-                              std::uint16_t nServicePackMajor) override
-    {
-        return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePackMajor);
-    }
-    void CreateWorkFolder() override {}
-    std::wstring GetReportPath() override { return L"/nonexistent/qdxd.xml"; }
-    void DeleteReportFile(const std::wstring&) override {}
-    bool FileExistsNormalized(std::wstring) override { return false; }
-    void CaptureDiagnosticsReport() override {}
-    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
-    {
-        return std::make_unique<CNoNodes>();
-    }
-    std::wstring GetDriveRoot(const std::wstring&) override { return L"/"; }
-    bool EvaluateHardwareReport(const IXmlDocument&, TestResults&, const std::wstring&) override
-    {
-        return false;
-    }
     bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
     {
         ++m_nSearchCount;
         CFileUpdateAgent agent(m_strUpdatesPath);
         return ::SearchInstalledUpdates(agent, std::move(strRequired), strFound);
     }
-    SHttpDateResponse RequestInternetDate(const std::wstring&) override
+    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
     {
         ++m_nRequestCount;
-        return {200, L"Tue, 14 Nov 2023 22:13:20 GMT"};
+        return CFakeQualificationSteps::RequestInternetDate(strUserAgent);
     }
-    std::time_t GetSystemTime() override { return kNow; }
 
     int m_nSearchCount = 0;
     int m_nRequestCount = 0;
 
 private:
-    SOsVersion m_osVersion;
     std::optional<std::string> m_strUpdatesPath;
 };
 
