@@ -1,7 +1,7 @@
 #include "support/ElfSection.h"
 #include "support/EmbeddedVersion.h"
 #include "support/TextConvert.h"
-#include "support/UniqueFdPosix.h"
+#include "support/UniqueFdLinux.h"
 
 #include <fcntl.h>
 

@@ -1,5 +1,6 @@
-#include "diagnostics/CPugiXmlDocument.h"
+#include "diagnostics/XmlDocumentLinux.h"
 
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 
 #include <limits>
@@ -74,6 +75,17 @@ std::string CollectText(pugi::xml_node element)
     return strText;
 }
 } // namespace
+
+std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
+{
+    return std::make_unique<CPugiXmlDocument>();
+}
+
+bool CPugiXmlDocument::Load(const std::wstring& strPath)
+{
+    std::optional<std::vector<char>> aContent = ReadRegularFile(WideToUtf8(strPath), false);
+    return aContent && LoadContent(std::move(*aContent));
+}
 
 bool CPugiXmlDocument::LoadContent(std::vector<char> aContent)
 {

@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <cerrno>
 #include <cstring>
@@ -174,35 +174,4 @@ SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::
         result.nSignal = WTERMSIG(nStatus);
     }
     return result;
-}
-
-CTempFolder::CTempFolder()
-{
-    std::string strTemplate =
-        (std::filesystem::temp_directory_path() / "rigvet-test-XXXXXX").string();
-    if (mkdtemp(strTemplate.data()) == nullptr)
-    {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    m_strPath = strTemplate;
-}
-
-CTempFolder::~CTempFolder()
-{
-    std::error_code error;
-    std::filesystem::remove_all(m_strPath, error);
-}
-
-std::string ReadWholeFile(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-void WriteWholeFile(const std::string& strPath, const std::string& strContent)
-{
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file << strContent;
 }

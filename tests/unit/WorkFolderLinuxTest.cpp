@@ -1,7 +1,7 @@
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

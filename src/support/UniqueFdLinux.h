@@ -20,6 +20,13 @@ public:
 
     int Get() const { return m_nFd; }
     bool IsValid() const { return m_nFd >= 0; }
+    // Closes now, so that an error of the close itself is seen.
+    int Close()
+    {
+        const int nResult = close(m_nFd);
+        m_nFd = -1;
+        return nResult;
+    }
 
 private:
     void Reset(int nFd)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFolder.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -24,21 +26,3 @@ struct SProgramOptions
 
 SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::string>& aArguments,
                           const SProgramOptions& options = {});
-
-// A fresh, empty folder that is removed with everything in it when the object goes.
-class CTempFolder
-{
-public:
-    CTempFolder();
-    CTempFolder(const CTempFolder&) = delete;
-    CTempFolder& operator=(const CTempFolder&) = delete;
-    ~CTempFolder();
-    const std::string& Path() const { return m_strPath; }
-    std::string File(const std::string& strName) const { return m_strPath + "/" + strName; }
-
-private:
-    std::string m_strPath;
-};
-
-std::string ReadWholeFile(const std::string& strPath);
-void WriteWholeFile(const std::string& strPath, const std::string& strContent);

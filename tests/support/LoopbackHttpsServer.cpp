@@ -1,4 +1,4 @@
-#include "helpers/LoopbackHttpsServer.h"
+#include "support/LoopbackHttpsServer.h"
 
 #include <arpa/inet.h>
 #include <csignal>

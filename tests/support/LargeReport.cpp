@@ -1,4 +1,4 @@
-#include "common/LargeReport.h"
+#include "support/LargeReport.h"
 
 namespace
 {

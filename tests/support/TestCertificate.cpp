@@ -1,4 +1,4 @@
-#include "helpers/TestCertificate.h"
+#include "support/TestCertificate.h"
 
 #include <cstdio>
 #include <openssl/pem.h>

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "diagnostics/IXmlDocument.h"
+#include "diagnostics/XmlDocument.h"
 
 #include <pugixml.hpp>
 #include <vector>
 
 // A report document parsed by pugixml. The path queries are XPath, which covers the report's
 // queries as written; a document type declaration is skipped and its entities are never expanded.
-class CPugiXmlDocument : public IXmlDocument
+class CPugiXmlDocument : public IXmlReportDocument
 {
 public:
+    bool Load(const std::wstring& strPath) override;
     // Parses the whole content (UTF-8, or UTF-16/32 with a byte-order mark), keeping it as the
     // document's storage. False when it is not one well-formed document.
     bool LoadContent(std::vector<char> aContent);

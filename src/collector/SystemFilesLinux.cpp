@@ -1,29 +1,17 @@
 #include "collector/SystemFiles.h"
+#include "support/RegularFile.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 std::optional<std::string> ReadSystemFile(const std::string& strPath)
 {
-    const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    if (!aContent)
     {
         return std::nullopt;
     }
-    std::string strContent;
-    char aBuffer[65536];
-    ssize_t nRead = 0;
-    while ((nRead = read(fd, aBuffer, sizeof aBuffer)) > 0)
-    {
-        strContent.append(aBuffer, static_cast<std::size_t>(nRead));
-    }
-    close(fd);
-    if (nRead < 0)
-    {
-        return std::nullopt;
-    }
-    return strContent;
+    return std::string(aContent->begin(), aContent->end());
 }
 
 std::string ReadLinkName(const std::string& strPath)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpers/TestCertificate.h"
+#include "support/TestCertificate.h"
 
 #include <atomic>
 #include <mutex>

@@ -4,9 +4,10 @@
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
+#include "support/PathSeparator.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
-#include "support/UniqueFdPosix.h"
+#include "support/UniqueFdLinux.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -83,15 +84,10 @@ CUniqueFd OpenWorkFolder(bool bCreate)
 }
 } // namespace
 
-wchar_t GetPathSeparator()
-{
-    return L'/';
-}
-
 std::wstring GetTempDirectory()
 {
     const STempDirectoryCandidates candidates{ReadVariable("XDG_RUNTIME_DIR"),
-                                              ReadVariable("TMPDIR")};
+                                              ReadVariable("TMPDIR"), L"/tmp"};
     return RemoveTrailingSeparator(ChooseTempDirectory(candidates, IsPrivateDirectory),
                                    GetPathSeparator());
 }

@@ -1,4 +1,5 @@
-#include "collector/ReportFile.h"
+#include "collector/ReportWriter.h"
+#include "support/UniqueFdLinux.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,32 +14,6 @@ std::string DescribeError(const std::string& strWhat, int nError)
 {
     return strWhat + ": " + std::strerror(nError);
 }
-
-class CFileDescriptor
-{
-public:
-    explicit CFileDescriptor(int fd) : m_fd(fd) {}
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-    ~CFileDescriptor()
-    {
-        if (m_fd >= 0)
-        {
-            close(m_fd);
-        }
-    }
-    int Get() const { return m_fd; }
-    // Closes now, so that an error of the close itself is seen.
-    int Close()
-    {
-        const int nResult = close(m_fd);
-        m_fd = -1;
-        return nResult;
-    }
-
-private:
-    int m_fd;
-};
 
 // The temporary file in the folder; removed again unless it was renamed away (Keep).
 class CTemporaryFile
@@ -141,13 +116,13 @@ void WriteReportFile(const std::string& strPath, const std::string& strContent)
     std::string strFolder;
     std::string strName;
     SplitPath(strPath, strFolder, strName);
-    const CFileDescriptor folder(open(strFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const CUniqueFd folder(open(strFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() < 0)
     {
         throw CReportFileError(DescribeError("cannot open the report folder " + strFolder, errno));
     }
     std::string strTemporary;
-    CFileDescriptor file(CreateTemporary(folder.Get(), strName, strTemporary));
+    CUniqueFd file(CreateTemporary(folder.Get(), strName, strTemporary));
     if (file.Get() < 0)
     {
         throw CReportFileError(DescribeError("cannot create a file in " + strFolder, errno));

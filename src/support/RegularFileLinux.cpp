@@ -1,5 +1,5 @@
 #include "support/RegularFile.h"
-#include "support/UniqueFdPosix.h"
+#include "support/UniqueFdLinux.h"
 
 #include <cerrno>
 #include <fcntl.h>
