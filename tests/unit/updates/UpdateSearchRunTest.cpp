@@ -1,9 +1,10 @@
 // The update step inside the whole run: the real controller, the real file-backed search and a
 // real log file; only the diagnostics, the time source and the window are stand-ins.
-#include "FakeQualificationSteps.h"
 #include "run/MessageBoxStyle.h"
 #include "run/OsVersion.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/LoadResourceString.h"
+#include "support/RecordingView.h"
 #include "support/TestFolder.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
@@ -70,9 +71,7 @@ public:
     CUpdatePathSteps(SOsVersion osVersion, std::optional<std::string> strUpdatesPath)
         : m_strUpdatesPath(std::move(strUpdatesPath))
     {
-        m_nMajor = osVersion.nMajor;
-        m_nMinor = osVersion.nMinor;
-        m_nServicePack = osVersion.nServicePackMajor;
+        m_osVersion = osVersion;
         m_timeResponse = {200, L"Tue, 14 Nov 2023 22:13:20 GMT"};
         m_systemTime = kNow;
     }
