@@ -126,6 +126,9 @@ TEST_F(CRigvetDlgTest, StartupGatesRefuseAfterTheConsentQuestion)
     };
     const SCase aCases[] = {
         {"remote session", true, 10, 0, 0, L"Remote Desktop Detected"},
+        // The remote session is asked first: on an old system too it shows its own box.
+        {"remote session on Windows 7 without SP1", true, 6, 1, 0, L"Remote Desktop Detected"},
+        {"remote session on Vista", true, 6, 0, 2, L"Remote Desktop Detected"},
         {"Windows 7 without SP1", false, 6, 1, 0, L"Insufficient Operating System"},
         {"Vista", false, 6, 0, 2, L"Insufficient Operating System"},
     };
@@ -279,6 +282,19 @@ TEST_F(CRigvetDlgTest, LogFileHoldsExactlyTheUpdatesLineOnWindows7)
     m_steps.m_strUpdatesFound.clear();
     m_dialog.RunQualification();
     EXPECT_EQ(ReadWholeFile(strLog), "The following updates were found on the system: ");
+}
+
+TEST_F(CRigvetDlgTest, UpdateIdsOutsideAsciiAreLoggedAsQuestionMarks)
+{
+    CTempFolder folder;
+    const std::string strLog = folder.File("q.log");
+    m_dialog.m_strLogPath = Utf8ToWide(strLog);
+    Windows7();
+    m_steps.m_strUpdatesFound = L"4474419,KB\u00e9,\u4e2d4490628";
+    m_dialog.RunQualification();
+    EXPECT_EQ(ReadWholeFile(strLog),
+              "The following updates were found on the system: 4474419,KB?,?4490628");
+    EXPECT_EQ(m_dialog.m_logFile.GetProblem(), "");
 }
 
 TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)
