@@ -1,18 +1,26 @@
+#include "diagnostics/CheckedWorkFolderPosix.h"
 #include "diagnostics/XmlReport.h"
-#include "support/RegularFile.h"
+#include "support/RegularFilePosix.h"
 #include "support/TextConvert.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 bool FileExists(const wchar_t* pszPath)
 {
+    if (pszPath == nullptr)
+    {
+        return false;
+    }
+    const SReachedPath path = ReachPath(WideToUtf8(pszPath));
     struct stat info
     {
     };
-    return pszPath != nullptr && lstat(WideToUtf8(pszPath).c_str(), &info) == 0;
+    return fstatat(path.nFolderFd, path.strName.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 std::optional<std::vector<char>> ReadReportFile(const std::wstring& strPath)
 {
-    return ReadRegularFile(WideToUtf8(strPath), false);
+    const SReachedPath path = ReachPath(WideToUtf8(strPath));
+    return ReadRegularFileAt(path.nFolderFd, path.strName, false, kMaxReportBytes);
 }

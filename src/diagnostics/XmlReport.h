@@ -2,9 +2,14 @@
 
 #include "diagnostics/CPugiXmlDocument.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+// A report larger than this is refused without being read (-998): the collector's reports take a
+// few kilobytes, and parsing costs about twice the file's size in memory.
+inline constexpr std::size_t kMaxReportBytes = 256 * 1024 * 1024;
 
 // A new, empty document.
 std::unique_ptr<CPugiXmlDocument> CreateXmlDocument();
@@ -18,5 +23,6 @@ bool FileExists(const wchar_t* pszPath);
 std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath);
 
 // Platform adapter: the whole content of a regular file, read without following a symbolic link
-// at the path; nullopt when there is none or it cannot be read.
+// at the path; nullopt when there is none, it cannot be read or it is larger than
+// kMaxReportBytes. A report in the work folder held for the run is read through that folder.
 std::optional<std::vector<char>> ReadReportFile(const std::wstring& strPath);

@@ -3,7 +3,8 @@
 
 std::optional<std::string> ReadUpdatesFile(const std::string& strPath)
 {
-    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile(strPath, true, kMaxUpdatesFileBytes);
     if (!aContent)
     {
         return std::nullopt;

@@ -15,6 +15,7 @@ public:
     bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                               std::uint16_t nServicePackMajor) override;
     void CreateWorkFolder() override {}
+    void ReleaseWorkFolder() override {}
     std::wstring GetReportPath() override { return L"/nonexistent/rigvet-fake/qdxd.xml"; }
     void DeleteReportFile(const std::wstring&) override {}
     bool FileExistsNormalized(std::wstring) override { return false; }

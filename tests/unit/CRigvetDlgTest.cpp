@@ -76,6 +76,7 @@ TEST_F(CRigvetDlgTest, ConsentedRunOnWindows8CallsEveryStepInOrderAndPasses)
     m_dialog.RunQualification();
 
     EXPECT_EQ(m_steps.m_aCalls, kFullRun);
+    EXPECT_EQ(m_steps.m_nReleases, 1);
     EXPECT_EQ(m_steps.m_strDriveRootSeen, L"C:\\");
     EXPECT_TRUE(m_dialog.m_bFinished);
     EXPECT_TRUE(m_dialog.m_bInternetConsent);
@@ -152,6 +153,7 @@ TEST_F(CRigvetDlgTest, StartupGatesRefuseAfterTheConsentQuestion)
             EXPECT_EQ(view.m_aBoxes[1].strText, LoadResourceString(testCase.bRemote ? 103 : 106));
             EXPECT_EQ(view.m_aBoxes[1].nStyle, 0x10u);
             EXPECT_THAT(steps.m_aCalls, ::testing::Not(::testing::Contains("CreateWorkFolder")));
+            EXPECT_EQ(steps.m_nReleases, 0);
             EXPECT_THAT(view.m_aEvents, ::testing::Not(::testing::Contains(L"busy:show")));
         }
     }
@@ -183,6 +185,8 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
     };
     const SCase aCases[] = {
         {"CreateWorkFolder", 25101, L"Error Occurred - 25101", false},
+        // Another run holds the work folder.
+        {"CreateWorkFolder", 10004, L"Error Occurred - 10004", false},
         {"CaptureDiagnosticsReport", 10005, L"Error Occurred - 10005", false},
         {"LoadDiagnosticsReport", -998, L"Error Occurred - -998", false},
         {"SearchInstalledUpdates", -999, L"Error Occurred - -999", true},
@@ -214,6 +218,7 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
         EXPECT_TRUE(view.m_bButtonEnabled);
         EXPECT_EQ(dialog.m_pResults->m_nMemoryMB, testCase.bHardwareFilled ? 8192u : 0u);
         EXPECT_EQ(dialog.GetShownVerdict(ERequirement::Clock), EVerdict::Unknown);
+        EXPECT_EQ(steps.m_nReleases, 1);
     }
 }
 

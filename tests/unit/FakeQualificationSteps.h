@@ -34,6 +34,8 @@ public:
                std::tie(nMajor, nMinor, nServicePack);
     }
     void CreateWorkFolder() override { Step("CreateWorkFolder"); }
+    // Counted rather than recorded: it ends every run that got past the start-up gates.
+    void ReleaseWorkFolder() override { ++m_nReleases; }
     std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
     void DeleteReportFile(const std::wstring&) override { Step("DeleteReportFile"); }
     bool FileExistsNormalized(std::wstring) override
@@ -81,6 +83,7 @@ public:
     }
 
     std::vector<std::string> m_aCalls;
+    int m_nReleases = 0;
     bool m_bRemote = false;
     std::uint16_t m_nMajor = 10, m_nMinor = 0, m_nServicePack = 0;
     bool m_bReportLocked = false;
