@@ -1,4 +1,3 @@
-#include "clock/InternetTimeSource.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
@@ -38,7 +37,6 @@ void HandleTerminatingSignals()
 
 int main(int argc, char** argv)
 {
-    PrepareInternetTimeSource();
     HandleTerminatingSignals();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
