@@ -79,6 +79,31 @@ private:
     bool m_bMounted = false;
 };
 
+// A folder of the disk shown at another name of the test's own, for as long as the object lives.
+class CBindMount
+{
+public:
+    CBindMount(const std::string& strSource, const std::string& strTarget) : m_strTarget(strTarget)
+    {
+        fs::create_directory(strTarget);
+        m_bMounted = mount(strSource.c_str(), strTarget.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    CBindMount(const CBindMount&) = delete;
+    CBindMount& operator=(const CBindMount&) = delete;
+    ~CBindMount()
+    {
+        if (m_bMounted)
+        {
+            umount2(m_strTarget.c_str(), MNT_DETACH);
+        }
+    }
+    bool IsMounted() const { return m_bMounted; }
+
+private:
+    std::string m_strTarget;
+    bool m_bMounted = false;
+};
+
 class DiagnosticsFaultTest : public DiagnosticsRunTest
 {
 protected:
@@ -361,5 +386,43 @@ TEST_F(DiagnosticsFaultTest, SimulatedFullDiskEndsTheRunAsForAMissingReport)
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, HasSubstr(kNoReport));
     EXPECT_EQ(Outside(), before);
+}
+// The work folder lies in memory, as in $XDG_RUNTIME_DIR on a desktop; the free space judged is
+// that of the disk of the home folder, not that of the memory.
+TEST_F(DiagnosticsFaultTest, FreeDiskIsJudgedOnTheHomeFolderNotOnAWorkFolderInMemory)
+{
+    const CScratchMount runtime("size=1m,mode=0700");
+    if (!runtime.IsMounted())
+    {
+        GTEST_SKIP() << "this machine lets no test mount a file system";
+    }
+    UseReportWithDisks({{runtime.Path(), "5555999999"}});
+    m_options.environment["XDG_RUNTIME_DIR"] = runtime.Path();
+    m_options.environment["HOME"] = m_tools.Path();
+    const SProgramResult result = Run();
+    ExpectSixVerdicts(result);
+    EXPECT_THAT(result.strOutput, HasSubstr("Free Disk Space: PASS (7777 MB free)\n"));
+    EXPECT_EQ(Calls(), "/whql:off /x " + runtime.Path() + "/sm3/qualify/qdxd.xml | " +
+                           runtime.Path() + "/sm3/qualify\n");
+}
+
+// The real collector and the reader agree on the name of a disk whatever bytes it has: here a
+// byte that is no UTF-8, a backslash and a tab.
+TEST_F(DiagnosticsFaultTest, AHomeDiskWhoseNameIsNoUtf8IsFoundInTheReport)
+{
+#ifndef RIGVET_DXDIAG_PATH
+    GTEST_SKIP() << "the collector is not built here";
+#else
+    const CBindMount disk(m_tools.Path(), m_temp.Path() + "/disk-\xe9-\\-\t");
+    if (!disk.IsMounted())
+    {
+        GTEST_SKIP() << "this machine lets no test mount a file system";
+    }
+    m_options.environment["RIGVET_DXDIAG"] = RIGVET_DXDIAG_PATH;
+    m_options.environment["HOME"] = m_temp.Path() + "/disk-\xe9-\\-\t";
+    const SProgramResult result = Run();
+    ExpectSixVerdicts(result);
+    EXPECT_THAT(result.strOutput, ::testing::ContainsRegex("\nFree Disk Space: [A-Z]+ \\([1-9]"));
+#endif
 }
 } // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -66,14 +67,17 @@ protected:
         m_options.environment["RIGVET_FAKE_REPORT"] = strPath;
     }
 
-    // The typical report with a disk of 7777 MB free in front for every mount point.
-    void UseReportWithDisks()
+    // The typical report with a disk of 7777 MB free in front for every mount point, or of the
+    // free bytes given for it.
+    void UseReportWithDisks(const std::map<std::string, std::string>& freeBytes = {})
     {
         std::string strDisks = "<LogicalDisks>";
         for (const std::string& strMountPoint : ReadMountPoints())
         {
-            strDisks += "<LogicalDisk><DriveLetter>" + strMountPoint +
-                        "</DriveLetter><FreeSpace>7777999999</FreeSpace></LogicalDisk>";
+            const auto itFree = freeBytes.find(strMountPoint);
+            strDisks += "<LogicalDisk><DriveLetter>" + strMountPoint + "</DriveLetter><FreeSpace>" +
+                        (itFree != freeBytes.end() ? itFree->second : "7777999999") +
+                        "</FreeSpace></LogicalDisk>";
         }
         std::string strReport = ReadWholeFile(kReports + "typical.xml");
         strReport.replace(strReport.find("<LogicalDisks>"), 14, strDisks);
