@@ -1,21 +1,23 @@
+#include "diagnostics/DriveRoot.h"
 #include "diagnostics/MountPoints.h"
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <pwd.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace
 {
+// Far more than the mount table of any machine.
+constexpr std::size_t kMaxMountInfoBytes = 16 * 1024 * 1024;
+
 std::string ReadMountInfo()
 {
-    std::ifstream file("/proc/self/mountinfo");
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile("/proc/self/mountinfo", true, kMaxMountInfoBytes);
+    return aContent ? std::string(aContent->begin(), aContent->end()) : std::string();
 }
 
 // $HOME when it is an absolute path, else the home folder of the user's account.

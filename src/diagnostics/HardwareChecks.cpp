@@ -2,6 +2,7 @@
 
 #include "diagnostics/PathText.h"
 #include "diagnostics/ReportNumbers.h"
+#include "support/TextSplit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,11 +125,11 @@ void ReadSystemMemory(const IXmlDocument& document, TestResults& results)
 void ParseFeatureLevels(std::wstring strText, float& fLevel)
 {
     ReplaceAll(strText, L"_", L".");
-    for (const std::wstring& strField : SplitDelimitedFields(strText, L','))
+    for (const std::wstring_view strField : SplitFields(strText, L','))
     {
         // Only decimal levels count; one beyond the range of the level's type is no level at
         // all rather than an infinity that passes every threshold.
-        const double fValue = ParseDecimalNumber(strField);
+        const double fValue = ParseDecimalNumber(std::wstring(strField));
         if (std::fabs(fValue) <= std::numeric_limits<float>::max() &&
             static_cast<float>(fValue) > fLevel)
         {

@@ -32,24 +32,6 @@ std::size_t SkipDigits(const std::wstring& strText, std::size_t nPosition)
 }
 } // namespace
 
-std::vector<std::wstring> SplitDelimitedFields(const std::wstring& strText, wchar_t chDelimiter)
-{
-    std::vector<std::wstring> aFields;
-    std::size_t nStart = 0;
-    while (nStart < strText.size())
-    {
-        const std::size_t nEnd = strText.find(chDelimiter, nStart);
-        if (nEnd == std::wstring::npos)
-        {
-            aFields.push_back(strText.substr(nStart));
-            break;
-        }
-        aFields.push_back(strText.substr(nStart, nEnd - nStart));
-        nStart = nEnd + 1;
-    }
-    return aFields;
-}
-
 std::wstring FindDecimalPrefix(const std::wstring& strText)
 {
     std::size_t nStart = 0;

@@ -1,9 +1,10 @@
 #include "diagnostics/WorkFolder.h"
 
+#include "diagnostics/FileExists.h"
 #include "diagnostics/PathText.h"
-#include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
+#include "support/PathSeparator.h"
 #include "support/StringIds.h"
 
 std::wstring JoinPath(std::wstring strFirst, std::wstring strSecond)

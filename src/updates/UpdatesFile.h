@@ -21,5 +21,5 @@ std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent);
 inline constexpr std::size_t kMaxUpdatesFileBytes = 4 * 1024 * 1024;
 
 // The whole content of a regular file; nothing when it cannot be opened or read, or when it is
-// larger than kMaxUpdatesFileBytes. Implemented by the platform adapter.
+// larger than kMaxUpdatesFileBytes.
 std::optional<std::string> ReadUpdatesFile(const std::string& strPath);

@@ -72,10 +72,10 @@ public:
         }
     }
     bool IsMounted() const { return m_bMounted; }
-    const std::string& Path() const { return m_folder.Path(); }
+    std::string Path() const { return m_folder.Path().string(); }
 
 private:
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     bool m_bMounted = false;
 };
 
@@ -134,7 +134,7 @@ TEST_F(DiagnosticsFaultTest, CollectorReadsAndWritesNothingOfRigvet)
 {
     const SProgramResult result = Run();
     ExpectSixVerdicts(result);
-    EXPECT_EQ(ReadWholeFile(m_tools.File("streams")), "/dev/null /dev/null /dev/null\n");
+    EXPECT_EQ(ReadTextFile(m_tools.File("streams")), "/dev/null /dev/null /dev/null\n");
 }
 
 TEST_F(DiagnosticsFaultTest, HungCollectorIsEndedWithItsHelperAndTheStepFails)
@@ -270,14 +270,14 @@ TEST_F(DiagnosticsFaultTest, AWorkFolderSwappedDuringTheCaptureIsNeverJudged)
     EXPECT_THAT(result.strOutput, HasSubstr(kNoReport));
     EXPECT_THAT(result.strOutput, HasSubstr("Display Device: FAIL (feature level 0.0)\n"));
     EXPECT_THAT(result.strOutput, HasSubstr("Sound Device: FAIL (no sound device)\n"));
-    EXPECT_EQ(ReadWholeFile(Report()), ReadWholeFile(m_tools.File("report.xml")));
-    EXPECT_TRUE(fs::is_directory(m_temp.Path() + "/sm3-moved/qualify"));
+    EXPECT_EQ(ReadTextFile(Report()), ReadTextFile(m_tools.File("report.xml")));
+    EXPECT_TRUE(fs::is_directory(m_temp.Path().string() + "/sm3-moved/qualify"));
 }
 
 TEST_F(DiagnosticsFaultTest, AnOldReportWithOtherLinksIsRemovedLeavingTheOtherNameAlone)
 {
     PrepareWorkFolder();
-    WriteWholeFile(m_tools.File("kept.txt"), "kept");
+    WriteTextFile(m_tools.File("kept.txt"), "kept");
     chmod(m_tools.File("kept.txt").c_str(), 0444);
     fs::create_hard_link(m_tools.File("kept.txt"), Report());
     const auto before = Outside();
@@ -295,7 +295,7 @@ TEST_F(DiagnosticsFaultTest, AnOldReportWithOtherLinksIsRemovedLeavingTheOtherNa
     };
     ASSERT_EQ(stat(m_tools.File("kept.txt").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0444u);
-    EXPECT_EQ(ReadWholeFile(m_tools.File("kept.txt")), "kept");
+    EXPECT_EQ(ReadTextFile(m_tools.File("kept.txt")), "kept");
 }
 
 TEST_F(DiagnosticsFaultTest, AReportOverTheLimitFailsUnreadAndQuickly)
@@ -322,7 +322,7 @@ TEST_F(DiagnosticsFaultTest, ADeeplyNestedReportEndsTheRunNormally)
         strReport += "</LogicalDisks>";
     }
     strReport += "</DxDiag>";
-    WriteWholeFile(m_tools.File("nested.xml"), strReport);
+    WriteTextFile(m_tools.File("nested.xml"), strReport);
     UseReport(m_tools.File("nested.xml"));
     const SProgramResult result = Run();
     ExpectSixVerdicts(result);
@@ -332,12 +332,12 @@ TEST_F(DiagnosticsFaultTest, ADeeplyNestedReportEndsTheRunNormally)
 TEST_F(DiagnosticsFaultTest, MissingTemporaryDirectoryFailsTheWorkFolderStep)
 {
     m_options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
-    m_options.environment["TMPDIR"] = m_temp.Path() + "/missing";
+    m_options.environment["TMPDIR"] = m_temp.Path().string() + "/missing";
     const SProgramResult result = Run();
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused));
     EXPECT_EQ(Calls(), "");
-    EXPECT_FALSE(fs::exists(m_temp.Path() + "/missing"));
+    EXPECT_FALSE(fs::exists(m_temp.Path().string() + "/missing"));
 }
 
 TEST_F(DiagnosticsFaultTest, UnwritableTemporaryDirectoryFailsTheWorkFolderStep)
@@ -365,7 +365,11 @@ TEST_F(DiagnosticsFaultTest, FullTemporaryDirectoryEndsTheRunAsForAMissingReport
         GTEST_SKIP() << "this machine lets no test mount a file system (see "
                         "SimulatedFullDiskEndsTheRunAsForAMissingReport)";
     }
-    WriteWholeFile(small.Path() + "/filler", std::string(1024 * 1024, 'x')); // fills it
+    {
+        // More than it holds: what fits is written and the rest refused.
+        std::ofstream filler(small.Path() + "/filler", std::ios::binary);
+        filler << std::string(1024 * 1024, 'x');
+    }
     m_options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
     m_options.environment["TMPDIR"] = small.Path();
 #ifdef RIGVET_DXDIAG_PATH
@@ -413,13 +417,13 @@ TEST_F(DiagnosticsFaultTest, AHomeDiskWhoseNameIsNoUtf8IsFoundInTheReport)
 #ifndef RIGVET_DXDIAG_PATH
     GTEST_SKIP() << "the collector is not built here";
 #else
-    const CBindMount disk(m_tools.Path(), m_temp.Path() + "/disk-\xe9-\\-\t");
+    const CBindMount disk(m_tools.Path(), m_temp.Path().string() + "/disk-\xe9-\\-\t");
     if (!disk.IsMounted())
     {
         GTEST_SKIP() << "this machine lets no test mount a file system";
     }
     m_options.environment["RIGVET_DXDIAG"] = RIGVET_DXDIAG_PATH;
-    m_options.environment["HOME"] = m_temp.Path() + "/disk-\xe9-\\-\t";
+    m_options.environment["HOME"] = m_temp.Path().string() + "/disk-\xe9-\\-\t";
     const SProgramResult result = Run();
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, ::testing::ContainsRegex("\nFree Disk Space: [A-Z]+ \\([1-9]"));

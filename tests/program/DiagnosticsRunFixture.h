@@ -2,7 +2,7 @@
 
 // A run of rigvet-cli in a private temporary directory with the fake collector in place, shared
 // by the whole-program tests of the diagnostics step.
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <filesystem>
 #include <fstream>
@@ -58,9 +58,9 @@ protected:
         m_options.environment["RIGVET_FAKE_LOG"] = m_tools.File("calls.log");
     }
 
-    std::string WorkFolder() const { return m_temp.Path() + "/sm3/qualify"; }
+    std::string WorkFolder() const { return m_temp.Path().string() + "/sm3/qualify"; }
     std::string Report() const { return WorkFolder() + "/qdxd.xml"; }
-    std::string Calls() const { return ReadWholeFile(m_tools.File("calls.log")); }
+    std::string Calls() const { return ReadTextFile(m_tools.File("calls.log")); }
 
     void UseReport(const std::string& strPath)
     {
@@ -79,22 +79,22 @@ protected:
                         (itFree != freeBytes.end() ? itFree->second : "7777999999") +
                         "</FreeSpace></LogicalDisk>";
         }
-        std::string strReport = ReadWholeFile(kReports + "typical.xml");
+        std::string strReport = ReadTextFile(kReports + "typical.xml");
         strReport.replace(strReport.find("<LogicalDisks>"), 14, strDisks);
-        WriteWholeFile(m_tools.File("report.xml"), strReport);
+        WriteTextFile(m_tools.File("report.xml"), strReport);
         UseReport(m_tools.File("report.xml"));
     }
 
     void PrepareWorkFolder()
     {
         fs::create_directories(WorkFolder());
-        chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+        chmod((m_temp.Path().string() + "/sm3").c_str(), 0700);
         chmod(WorkFolder().c_str(), 0700);
     }
 
     SProgramResult Run() { return RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, m_options); }
 
-    CTempFolder m_temp;
-    CTempFolder m_tools;
+    CTestFolder m_temp;
+    CTestFolder m_tools;
     SProgramOptions m_options;
 };

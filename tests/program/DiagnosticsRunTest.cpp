@@ -13,8 +13,6 @@ using ::testing::Not;
 
 namespace
 {
-namespace fs = std::filesystem;
-
 TEST_F(DiagnosticsRunTest, ReportGivesVerdictsWithValues)
 {
     UseReportWithDisks();
@@ -135,7 +133,7 @@ TEST_F(DiagnosticsRunTest, HeldReportStopsBeforeTheCollector)
 TEST_F(DiagnosticsRunTest, ReadOnlyOldReportIsReplaced)
 {
     PrepareWorkFolder();
-    WriteWholeFile(Report(), "old");
+    WriteTextFile(Report(), "old");
     chmod(Report().c_str(), 0444);
     UseReportWithDisks();
     EXPECT_THAT(Run().strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
@@ -144,18 +142,18 @@ TEST_F(DiagnosticsRunTest, ReadOnlyOldReportIsReplaced)
 TEST_F(DiagnosticsRunTest, PlantedLinkAtTheReportIsRemovedNotFollowed)
 {
     PrepareWorkFolder();
-    WriteWholeFile(m_tools.File("secret"), "secret");
+    WriteTextFile(m_tools.File("secret"), "secret");
     fs::create_symlink(m_tools.File("secret"), Report());
     UseReportWithDisks();
     const SProgramResult result = Run();
     EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
-    EXPECT_EQ(ReadWholeFile(m_tools.File("secret")), "secret");
+    EXPECT_EQ(ReadTextFile(m_tools.File("secret")), "secret");
 }
 
 TEST_F(DiagnosticsRunTest, LinkedWorkFolderIsRefused)
 {
-    fs::create_directory(m_temp.Path() + "/sm3");
-    chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+    fs::create_directory(m_temp.Path().string() + "/sm3");
+    chmod((m_temp.Path().string() + "/sm3").c_str(), 0700);
     fs::create_directory_symlink(m_tools.Path(), WorkFolder());
     UseReportWithDisks();
     const SProgramResult result = Run();
@@ -180,7 +178,7 @@ TEST_F(DiagnosticsRunTest, ForeignWorkFolderIsRefused)
         GTEST_SKIP() << "giving a folder to another user needs root";
     }
     PrepareWorkFolder();
-    ASSERT_EQ(chown((m_temp.Path() + "/sm3").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown((m_temp.Path().string() + "/sm3").c_str(), 65534, 65534), 0);
     const SProgramResult result = Run();
     EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused));
     EXPECT_EQ(Calls(), "");

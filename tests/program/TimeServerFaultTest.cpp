@@ -2,7 +2,7 @@
 // the server sends, the run ends with its six verdicts, the clock unknown, and no abort on any
 // thread; no answer takes more than a bounded amount of memory.
 #include "network/TlsTestSite.h"
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <chrono>
 #include <gmock/gmock.h>
@@ -59,7 +59,7 @@ protected:
         EXPECT_LT(result.nMaxRssKB, kMemoryBoundKB);
     }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     CTlsTestSite m_site;
 };
 

@@ -1,5 +1,5 @@
 // rigvet-cli on the Windows 7 path, with the update records from a file of the test's own.
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -30,14 +30,14 @@ protected:
         options.environment["RIGVET_UPDATES_FILE"] = m_folder.File("updates.txt");
         if (strUpdates)
         {
-            WriteWholeFile(m_folder.File("updates.txt"), *strUpdates);
+            WriteTextFile(m_folder.File("updates.txt"), *strUpdates);
         }
         return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, m_strLogPath}, options);
     }
 
     std::string LogPath() const { return m_strLogPath; }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     std::string m_strLogPath = m_folder.File("updates.log");
 };
 
@@ -48,7 +48,7 @@ TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
     EXPECT_THAT(result.strOutput,
                 HasSubstr("Windows Updates: PASS (required updates installed)\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
-    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
 }
 
 TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
@@ -58,14 +58,14 @@ TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
     EXPECT_THAT(result.strOutput, HasSubstr("[Error Occurred - 10003]\n"));
     EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK (not compared)\n"));
-    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
 }
 
 TEST_F(UpdateSearchCli, IdsOutsideAsciiAreLoggedAsQuestionMarks)
 {
     const SProgramResult result = Run("4474419\n4490628,KB\xc3\xa9\xe2\x82\xac,4536952\n", "no");
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
-    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4490628,KB??,4536952");
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4490628,KB??,4536952");
 }
 
 TEST_F(UpdateSearchCli, ALogThatCannotBeWrittenIsNamedOnStandardError)
@@ -90,6 +90,6 @@ TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
                   "has failed. The testing has been aborted.\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred - 10003]")));
     EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
-    EXPECT_EQ(ReadWholeFile(LogPath()), "");
+    EXPECT_EQ(ReadTextFile(LogPath()), "");
 }
 } // namespace

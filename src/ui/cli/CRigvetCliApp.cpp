@@ -54,7 +54,7 @@ SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
             }
         }
     }
-    options.strLogPath = FindLogPath(aArguments, true);
+    options.strLogPath = FindLogPath(aArguments);
     return options;
 }
 
