@@ -142,8 +142,11 @@ TEST_F(DiagnosticsFaultTest, HungCollectorIsEndedWithItsHelperAndTheStepFails)
     m_options.environment["RIGVET_FAKE_ACTION"] = "sleep-with-helper";
     m_options.environment["RIGVET_FAKE_SECONDS"] = "120";
     m_options.environment["RIGVET_DXDIAG_TIMEOUT"] = "1";
+    PrepareWorkFolder();
+    const auto before = Outside();
     const auto start = std::chrono::steady_clock::now();
     const SProgramResult result = Run();
+    EXPECT_EQ(Outside(), before);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, HasSubstr(kCollectorFailed));
@@ -196,12 +199,15 @@ TEST_P(InterruptedRunTest, EndsTheCollectorAndThenItself)
 {
     m_options.environment["RIGVET_FAKE_ACTION"] = "sleep-with-helper";
     m_options.environment["RIGVET_FAKE_SECONDS"] = "120";
+    PrepareWorkFolder();
+    const auto before = Outside();
     CRunningProgram run(RIGVET_CLI_PATH, {"--consent=no"}, m_options);
     const std::vector<int> aPids = CollectorPids();
     ASSERT_EQ(aPids.size(), 2u);
     kill(run.Pid(), GetParam());
     const SProgramResult result = run.Finish();
     EXPECT_EQ(result.nSignal, GetParam());
+    EXPECT_EQ(Outside(), before);
     for (const int nPid : aPids)
     {
         EXPECT_TRUE(HasEnded(nPid)) << nPid;
@@ -216,6 +222,8 @@ TEST_F(DiagnosticsFaultTest, ASecondRunFindsTheWorkFolderHeldAndEndsWith10004)
 {
     m_options.environment["RIGVET_FAKE_ACTION"] = "sleep";
     m_options.environment["RIGVET_FAKE_SECONDS"] = "5";
+    PrepareWorkFolder();
+    const auto before = Outside();
     CRunningProgram first(RIGVET_CLI_PATH, {"--consent=no"}, m_options);
     ASSERT_EQ(CollectorPids().size(), 1u);
 
@@ -230,6 +238,7 @@ TEST_F(DiagnosticsFaultTest, ASecondRunFindsTheWorkFolderHeldAndEndsWith10004)
     EXPECT_THAT(firstResult.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
     const std::string strCalls = Calls();
     EXPECT_EQ(std::count(strCalls.begin(), strCalls.end(), '\n'), 1); // only the first collected
+    EXPECT_EQ(Outside(), before);
 }
 
 // Runs started together never break each other: each either runs in full or finds the work
@@ -302,7 +311,10 @@ TEST_F(DiagnosticsFaultTest, AReportOverTheLimitFailsUnreadAndQuickly)
 {
     m_options.environment["RIGVET_FAKE_ACTION"] = "sparse";
     m_options.environment["RIGVET_FAKE_SIZE"] = std::to_string(300LL * 1024 * 1024);
+    PrepareWorkFolder();
+    const auto before = Outside();
     const SProgramResult result = Run();
+    EXPECT_EQ(Outside(), before);
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, HasSubstr(kNoReport));
     EXPECT_LT(result.nMaxRssKB, 64 * 1024);
@@ -324,7 +336,10 @@ TEST_F(DiagnosticsFaultTest, ADeeplyNestedReportEndsTheRunNormally)
     strReport += "</DxDiag>";
     WriteTextFile(m_tools.File("nested.xml"), strReport);
     UseReport(m_tools.File("nested.xml"));
+    PrepareWorkFolder();
+    const auto before = Outside();
     const SProgramResult result = Run();
+    EXPECT_EQ(Outside(), before);
     ExpectSixVerdicts(result);
     EXPECT_THAT(result.strOutput, HasSubstr("System Memory: FAIL (0 MB)\n"));
 }

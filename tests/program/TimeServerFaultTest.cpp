@@ -70,6 +70,8 @@ TEST_P(TimeServerFaultTest, RunEndsWithTheClockUnknown)
     const SProgramResult result = Run(m_site.Server().BaseUrl());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25));
     ExpectClockUnknownAndSixVerdicts(result);
+    // The run's work folder is all that it may leave behind.
+    EXPECT_EQ(SnapshotTree(m_folder.Path(), {"sm3"}).size(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
