@@ -165,6 +165,7 @@ void CRigvetDlg::FinishRun(bool bVirtualizationDetected)
         ShowStop(IDS_VIRTUAL_CAPTION, IDS_VIRTUAL_TEXT);
     }
     CloseLogFile();
+    m_steps.ReleaseWorkFolder();
 }
 
 void CRigvetDlg::CloseLogFile()

@@ -95,6 +95,12 @@ int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliStreams&
     CRigvetDlg dialog(view, steps);
     dialog.m_strLogPath = options.strLogPath;
     dialog.RunQualification();
+    // The dialog keeps quiet about the log; on the console a script must learn that it is missing.
+    if (!dialog.m_logFile.GetProblem().empty())
+    {
+        streams.error << "rigvet-cli: the log file " << WideToUtf8(options.strLogPath) << " "
+                      << dialog.m_logFile.GetProblem() << "\n";
+    }
     if (!dialog.m_bFinished)
     {
         streams.output << "No verdicts: the test did not run.\n";

@@ -1,4 +1,4 @@
-#include "clock/InternetTimeSource.h"
+#include "diagnostics/DiagnosticsCapture.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
@@ -6,12 +6,38 @@
 #include "ui/OverrideCheck.h"
 #include "ui/cli/CRigvetCliApp.h"
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
 
+namespace
+{
+// Ends the collector with this program, then lets the signal end this program as it would have
+// without the handler, so that the caller sees the usual status.
+void EndWithSignal(int nSignal)
+{
+    EndRunningCollector();
+    std::signal(nSignal, SIG_DFL);
+    std::raise(nSignal);
+}
+
+void HandleTerminatingSignals()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = EndWithSignal;
+    sigemptyset(&action.sa_mask);
+    for (int nSignal : {SIGINT, SIGTERM, SIGHUP})
+    {
+        sigaction(nSignal, &action, nullptr);
+    }
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
-    PrepareInternetTimeSource();
+    HandleTerminatingSignals();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet-cli: " << *strError << "\n";
