@@ -4,6 +4,7 @@
 //
 //   rigvet_report_bench [MEGABYTES] [REPETITIONS]
 #include "common/LargeReport.h"
+#include "diagnostics/CPugiXmlDocument.h"
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
 #include "support/TextConvert.h"

@@ -40,3 +40,6 @@ public:
 private:
     pugi::xml_node m_node;
 };
+
+// A new, empty document.
+std::unique_ptr<CPugiXmlDocument> CreateXmlDocument();

@@ -1,5 +1,4 @@
 #include "diagnostics/XmlReport.h"
-#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 
 #include <sys/stat.h>
@@ -10,9 +9,4 @@ bool FileExists(const wchar_t* pszPath)
     {
     };
     return pszPath != nullptr && lstat(WideToUtf8(pszPath).c_str(), &info) == 0;
-}
-
-std::optional<std::vector<char>> ReadReportFile(const std::wstring& strPath)
-{
-    return ReadRegularFile(WideToUtf8(strPath), false);
 }

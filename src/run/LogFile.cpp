@@ -1,5 +1,7 @@
 #include "run/LogFile.h"
 
+#include <cstdint>
+
 CLogFile::~CLogFile()
 {
     Close();
@@ -22,7 +24,7 @@ void CLogFile::WriteString(const std::wstring& strText)
     strNarrow.reserve(strText.size());
     for (wchar_t ch : strText)
     {
-        strNarrow += (ch >= 0 && ch < 0x80) ? static_cast<char>(ch) : '?';
+        strNarrow += static_cast<std::uint32_t>(ch) < 0x80 ? static_cast<char>(ch) : '?';
     }
     std::fwrite(strNarrow.data(), 1, strNarrow.size(), m_pFile);
 }

@@ -1,5 +1,6 @@
 #include "updates/UpdatesFile.h"
 
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 #include "updates/ListItems.h"
 
@@ -42,4 +43,14 @@ std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent)
         strContent.remove_prefix(nEnd + 1);
     }
     return aRecords;
+}
+
+std::optional<std::string> ReadUpdatesFile(const std::string& strPath)
+{
+    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    if (!aContent)
+    {
+        return std::nullopt;
+    }
+    return std::string(aContent->begin(), aContent->end());
 }

@@ -1,5 +1,6 @@
 #include "diagnostics/HardwareChecks.h"
 
+#include "diagnostics/CPugiXmlDocument.h"
 #include "diagnostics/XmlReport.h"
 #include "support/TextConvert.h"
 

@@ -1,5 +1,6 @@
 #include "common/LargeReport.h"
 
+#include "diagnostics/CPugiXmlDocument.h"
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
 #include "unit/TestFolder.h"

@@ -49,7 +49,7 @@ TEST(LoadResourceString, TheTableHoldsExactlyTheProgramsIds)
     std::vector<unsigned int> aFound;
     for (unsigned int nId = 0; nId < 70000; ++nId)
     {
-        if (FindStringTableEntry(nId) != nullptr)
+        if (FindStringTableEntry(nId))
         {
             aFound.push_back(nId);
             EXPECT_FALSE(LoadResourceString(nId, 0, 0, 0, 0).empty()) << nId;

@@ -1,5 +1,6 @@
 #include "diagnostics/XmlReport.h"
 
+#include "diagnostics/CPugiXmlDocument.h"
 #include "support/CZelSimpleException.h"
 #include "unit/TestFolder.h"
 

@@ -1,0 +1,28 @@
+#include "support/LoadResourceString.h"
+
+namespace
+{
+struct SStringEntry
+{
+    unsigned int nId;
+    const wchar_t* pszText;
+};
+
+constexpr SStringEntry g_aStringTable[] = {
+#define RIGVET_STRING(id, text) {id, text},
+#include "StringTable.def"
+#undef RIGVET_STRING
+};
+} // namespace
+
+std::optional<std::wstring> FindStringTableEntry(unsigned int nId)
+{
+    for (const SStringEntry& entry : g_aStringTable)
+    {
+        if (entry.nId == nId)
+        {
+            return std::wstring(entry.pszText);
+        }
+    }
+    return std::nullopt;
+}
