@@ -50,10 +50,4 @@ TEST(BuildDriveRoot, AddsOneBackslash)
     EXPECT_EQ(BuildDriveRoot("/home/lab data"), L"/home/lab data\\");
 }
 
-TEST(GetDriveRoot, RootOfThisProcessFolderIsAMountPoint)
-{
-    const std::wstring strRoot = GetDriveRoot(L"/proc/self/status");
-    EXPECT_EQ(strRoot, L"/proc\\");
-    EXPECT_EQ(GetDriveRoot(L"/no/such/folder/qdxd.xml"), L"");
-}
 } // namespace
