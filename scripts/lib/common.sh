@@ -12,6 +12,7 @@ RIGVET_PACKAGES=(
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64
 )
 
 rigvet_missing_packages() {

@@ -75,6 +75,21 @@ TEST(MsXmlLoad, ReadsTheEncodingTheFileDeclares)
     EXPECT_EQ(ChildTextOfFirst(*pDocument, L"DxDiag/SystemInformation", L"Memory"), L"16384MB RAM");
 }
 
+TEST(MsXmlLoad, EntitiesOfADocumentTypeAreNeverExpanded)
+{
+    // Refused, or loaded with the entities left as they are: never a billion laughs in memory.
+    try
+    {
+        const auto pDocument = LoadDiagnosticsReport(Fixture("billion-laughs.xml"));
+        EXPECT_LT(ChildTextOfFirst(*pDocument, L"DxDiag/SystemInformation", L"Memory").size(),
+                  100u);
+    }
+    catch (const CZelSimpleException& exception)
+    {
+        EXPECT_EQ(exception.m_nCode, -998);
+    }
+}
+
 TEST(MsXmlLoad, OtherRootLoadsButMatchesNothing)
 {
     const auto pDocument = LoadDiagnosticsReport(Fixture("other-root.xml"));
