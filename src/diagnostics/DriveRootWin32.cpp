@@ -1,4 +1,4 @@
-#include "diagnostics/MountPoints.h"
+#include "diagnostics/DriveRoot.h"
 #include "support/TextConvert.h"
 
 #include <cstdlib>

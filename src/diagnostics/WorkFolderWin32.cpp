@@ -2,16 +2,12 @@
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
+#include "support/PathSeparator.h"
 #include "support/StringIds.h"
 
 #include <shlobj.h>
 #include <vector>
 #include <windows.h>
-
-wchar_t GetPathSeparator()
-{
-    return L'\\';
-}
 
 std::wstring GetTempDirectory()
 {

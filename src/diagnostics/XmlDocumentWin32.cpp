@@ -1,4 +1,4 @@
-#include "diagnostics/XmlReport.h"
+#include "diagnostics/XmlDocument.h"
 #include "support/ComObjectsWin32.h"
 
 #include <msxml.h>
@@ -28,14 +28,13 @@ private:
     CComRef<IXMLDOMNodeList> m_pList;
 };
 
-class CMsXmlDocument : public IXmlDocument
+class CMsXmlDocument : public IXmlReportDocument
 {
 public:
     explicit CMsXmlDocument(CComRef<IXMLDOMDocument> pDocument) : m_pDocument(std::move(pDocument))
     {
     }
-    // Loads the file into the document, replacing all it held; false when that fails.
-    bool Load(const std::wstring& strPath);
+    bool Load(const std::wstring& strPath) override;
     std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override;
 
 private:
@@ -152,7 +151,9 @@ bool AppendXmlDeclaration(IXMLDOMDocument& document)
            SUCCEEDED(document.appendChild(pInstruction.Get(), nullptr));
 }
 
-std::unique_ptr<CMsXmlDocument> CreateXmlDocument()
+} // namespace
+
+std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
 {
     CLSID classId{};
     if (FAILED(CLSIDFromProgID(L"MSXML.DomDocument", &classId)))
@@ -167,15 +168,4 @@ std::unique_ptr<CMsXmlDocument> CreateXmlDocument()
         return nullptr;
     }
     return std::make_unique<CMsXmlDocument>(std::move(pDocument));
-}
-} // namespace
-
-std::unique_ptr<IXmlDocument> LoadXmlDocument(const std::wstring& strPath)
-{
-    std::unique_ptr<CMsXmlDocument> pDocument = CreateXmlDocument();
-    if (pDocument == nullptr || !pDocument->Load(strPath))
-    {
-        return nullptr;
-    }
-    return pDocument;
 }

@@ -1,5 +1,7 @@
 #include "diagnostics/XmlReport.h"
 
+#include "diagnostics/FileExists.h"
+#include "diagnostics/XmlDocument.h"
 #include "support/CZelSimpleException.h"
 
 namespace
@@ -10,12 +12,10 @@ constexpr const wchar_t* kReportLoadFailedText = L"Could not load the dxdiag XML
 
 std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath)
 {
-    std::unique_ptr<IXmlDocument> pDocument;
-    if (FileExists(strReportPath.c_str()))
-    {
-        pDocument = LoadXmlDocument(strReportPath);
-    }
-    if (pDocument == nullptr)
+    std::unique_ptr<IXmlReportDocument> pDocument = CreateXmlDocument();
+    const bool bLoaded =
+        pDocument && FileExists(strReportPath.c_str()) && pDocument->Load(strReportPath);
+    if (!bLoaded)
     {
         throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText);
     }

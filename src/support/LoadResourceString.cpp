@@ -1,5 +1,7 @@
 #include "support/LoadResourceString.h"
 
+#include "support/StringTable.h"
+
 #include <cstdarg>
 #include <cwchar>
 #include <vector>
@@ -41,7 +43,7 @@ std::wstring FormatEntry(const std::wstring& strFormat, std::va_list args)
 
 std::wstring LoadResourceString(unsigned int nId, ...)
 {
-    std::wstring strFormat = FindStringTableEntry(nId).value_or(std::wstring());
+    std::wstring strFormat = LoadStringTableEntry(nId).value_or(L"");
     if (strFormat.size() > kMaxTextLength)
     {
         strFormat.resize(kMaxTextLength);

@@ -1,4 +1,4 @@
-#include "support/LoadResourceString.h"
+#include "support/StringTable.h"
 
 namespace
 {
@@ -8,6 +8,7 @@ struct SStringEntry
     const wchar_t* pszText;
 };
 
+// Linux has no resource section to load from, so the table is compiled in.
 constexpr SStringEntry g_aStringTable[] = {
 #define RIGVET_STRING(id, text) {id, text},
 #include "StringTable.def"
@@ -15,7 +16,7 @@ constexpr SStringEntry g_aStringTable[] = {
 };
 } // namespace
 
-std::optional<std::wstring> FindStringTableEntry(unsigned int nId)
+std::optional<std::wstring> LoadStringTableEntry(unsigned int nId)
 {
     for (const SStringEntry& entry : g_aStringTable)
     {

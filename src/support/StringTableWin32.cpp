@@ -1,8 +1,8 @@
-#include "support/LoadResourceString.h"
+#include "support/StringTable.h"
 
 #include <windows.h>
 
-std::optional<std::wstring> FindStringTableEntry(unsigned int nId)
+std::optional<std::wstring> LoadStringTableEntry(unsigned int nId)
 {
     // A capacity of 1023 characters with the terminator: a longer entry is cut to 1022.
     // Resource ids have 16 bits; the loader would take a larger id for its lower half.

@@ -2,6 +2,7 @@
 
 #include "support/RegularFile.h"
 #include "support/TextConvert.h"
+#include "support/TextSplit.h"
 #include "updates/ListItems.h"
 
 namespace
@@ -16,7 +17,7 @@ SUpdateRecord ParseUpdateLine(std::string_view strLine)
     }
     const std::wstring strWideLine = Utf8ToWide(strLine);
     SUpdateRecord record;
-    for (std::wstring_view strId : SplitListItems(strWideLine))
+    for (std::wstring_view strId : SplitFields(strWideLine, L','))
     {
         record.m_aKbArticleIds.emplace_back(strId);
     }

@@ -1,8 +1,8 @@
 #include "diagnostics/HardwareChecks.h"
 
-#include "diagnostics/CPugiXmlDocument.h"
 #include "diagnostics/XmlReport.h"
 #include "support/TextConvert.h"
+#include "support/XmlText.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -19,8 +19,8 @@ std::unique_ptr<IXmlDocument> LoadFixture(const std::string& strName)
 
 std::unique_ptr<IXmlDocument> LoadText(const std::string& strXml)
 {
-    auto pDocument = CreateXmlDocument();
-    EXPECT_TRUE(pDocument->LoadContent(std::vector<char>(strXml.begin(), strXml.end())));
+    std::unique_ptr<IXmlDocument> pDocument = LoadXmlText(strXml);
+    EXPECT_NE(pDocument, nullptr);
     return pDocument;
 }
 
@@ -132,7 +132,7 @@ TEST(ReadSystemDriveFreeSpace, DriveLetterMustBeExact)
     TestResults results;
     const auto pDocument = LoadText(
         "<DxDiag><LogicalDisk><DriveLetter>C:\\</DriveLetter><FreeSpace>5000000</FreeSpace>"
-        "</LogicalDisk><LogicalDisk><DriveLetter> C:</DriveLetter><FreeSpace>6000000</FreeSpace>"
+        "</LogicalDisk><LogicalDisk><DriveLetter>C</DriveLetter><FreeSpace>6000000</FreeSpace>"
         "</LogicalDisk></DxDiag>");
     ReadSystemDriveFreeSpace(*pDocument, L"C:\\", results);
     EXPECT_EQ(results.m_nFreeDiskMB, 0u);
@@ -235,8 +235,7 @@ TEST(EvaluateHardwareReport, DamagedReportsAreHandled)
                 strDamaged.insert(nAt, strOriginal.substr(random() % strOriginal.size(), 12));
             }
         }
-        auto pDocument = CreateXmlDocument();
-        if (pDocument->LoadContent(std::vector<char>(strDamaged.begin(), strDamaged.end())))
+        if (const std::unique_ptr<IXmlDocument> pDocument = LoadXmlText(strDamaged))
         {
             TestResults results;
             EvaluateHardwareReport(*pDocument, results, L"C:\\");

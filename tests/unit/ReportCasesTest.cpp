@@ -1,6 +1,6 @@
 // The fixture reports through this build's own report reader (pugixml on Linux, MSXML on
 // Windows) and the hardware checks, against the one table both builds share.
-#include "common/ReportCases.h"
+#include "support/ReportCases.h"
 
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"

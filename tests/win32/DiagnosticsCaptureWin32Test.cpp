@@ -3,7 +3,7 @@
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
-#include "win32/WinTestFolder.h"
+#include "win32/WideFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,38 +14,31 @@ class CaptureWin32 : public ::testing::Test
 protected:
     void SetUp() override { CreateWorkFolder(); }
 
-    void Run(const std::wstring& strExit)
+    void Run(const std::string& strExit)
     {
-        const CScopedWinVariable exitCode(L"RIGVET_FAKE_EXIT", strExit);
+        const CScopedVariable exitCode("RIGVET_FAKE_EXIT", strExit);
         CaptureDiagnosticsReport();
     }
 
     // The one line the collector noted: its command line and current folder.
     std::wstring NotedCall() const
     {
-        const std::string strBytes = ReadFileText(m_log);
+        const std::string strBytes = ReadTextFile(m_log);
         return std::wstring(reinterpret_cast<const wchar_t*>(strBytes.data()),
                             strBytes.size() / sizeof(wchar_t));
     }
 
-    CWinTestFolder m_temp;
-    CScopedWinVariable m_tmp{L"TMP", m_temp.Path().wstring()};
-    std::wstring m_log = m_temp.File(L"calls.txt");
-    CScopedWinVariable m_collector{L"RIGVET_DXDIAG", Utf8Path(RIGVET_FAKE_COLLECTOR_PATH)};
-    CScopedWinVariable m_logVariable{L"RIGVET_FAKE_LOG", m_log};
-
-    static std::wstring Utf8Path(const char* pszPath)
-    {
-        return std::filesystem::path(pszPath).wstring();
-    }
+    CTestFolder m_temp;
+    CScopedVariable m_tmp{"TMP", m_temp.Path().string()};
+    std::wstring m_log = WideFile(m_temp, L"calls.txt");
+    CScopedVariable m_collector{"RIGVET_DXDIAG", RIGVET_FAKE_COLLECTOR_PATH};
+    CScopedVariable m_logVariable{"RIGVET_FAKE_LOG", NarrowPath(m_log)};
 };
 
 TEST_F(CaptureWin32, TheChildGetsTheShortReportPathUnquotedInTheShortWorkFolder)
 {
-    const CScopedWinVariable report(
-        L"RIGVET_FAKE_REPORT",
-        std::filesystem::path(RIGVET_FIXTURES_DIR "/reports/typical.xml").wstring());
-    Run(L"0");
+    const CScopedVariable report("RIGVET_FAKE_REPORT", RIGVET_FIXTURES_DIR "/reports/typical.xml");
+    Run("0");
     const std::wstring strCall = NotedCall();
     const std::wstring strExpectedTail =
         L" /whql:off /x " + GetShortReportPath() + L" | " + GetShortWorkFolder() + L"\n";
@@ -56,7 +49,7 @@ TEST_F(CaptureWin32, TheChildGetsTheShortReportPathUnquotedInTheShortWorkFolder)
 
 TEST_F(CaptureWin32, ExitCodesOtherThanMinusOneAreASuccess)
 {
-    for (const wchar_t* pszCode : {L"0", L"1", L"255", L"4294967294"})
+    for (const char* pszCode : {"0", "1", "255", "4294967294"})
     {
         SCOPED_TRACE(pszCode);
         EXPECT_NO_THROW(Run(pszCode));
@@ -67,7 +60,7 @@ TEST_F(CaptureWin32, ExitCodeMinusOneFails)
 {
     try
     {
-        Run(L"-1");
+        Run("-1");
         FAIL() << "no exception";
     }
     catch (const CZelSimpleException& exception)
@@ -79,7 +72,7 @@ TEST_F(CaptureWin32, ExitCodeMinusOneFails)
 
 TEST_F(CaptureWin32, AProgramThatCannotStartFails)
 {
-    const CScopedWinVariable missing(L"RIGVET_DXDIAG", m_temp.File(L"no-such-tool.exe"));
+    const CScopedVariable missing("RIGVET_DXDIAG", m_temp.File("no-such-tool.exe"));
     try
     {
         CaptureDiagnosticsReport();
@@ -93,7 +86,7 @@ TEST_F(CaptureWin32, AProgramThatCannotStartFails)
 
 TEST(CollectorProgramWin32, IsThePlatformsToolUnlessOverridden)
 {
-    const CScopedWinVariable unset(L"RIGVET_DXDIAG", std::nullopt);
+    const CScopedVariable unset("RIGVET_DXDIAG", std::nullopt);
     EXPECT_EQ(FindCollectorProgram(), L"dxdiag.exe");
 }
 } // namespace

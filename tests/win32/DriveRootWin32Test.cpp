@@ -1,6 +1,6 @@
 // The drive root of a path through PathGetDriveNumberW and PathBuildRootW.
-#include "diagnostics/MountPoints.h"
-#include "win32/WinTestFolder.h"
+#include "diagnostics/DriveRoot.h"
+#include "win32/WideFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace
 {
 TEST(DriveRootWin32, IsTheUpperCaseRootOfTheDriveOrEmpty)
 {
-    const CScopedWinVariable unset(L"RIGVET_DRIVE_ROOT", std::nullopt);
+    const CScopedVariable unset("RIGVET_DRIVE_ROOT", std::nullopt);
     EXPECT_EQ(GetDriveRoot(L"C:\\Users\\lab\\AppData\\Local\\Temp\\sm3\\qualify\\qdxd.xml"),
               L"C:\\");
     EXPECT_EQ(GetDriveRoot(L"d:\\temp\\qdxd.xml"), L"D:\\");
@@ -18,7 +18,7 @@ TEST(DriveRootWin32, IsTheUpperCaseRootOfTheDriveOrEmpty)
 
 TEST(DriveRootWin32, TheOverrideWins)
 {
-    const CScopedWinVariable root(L"RIGVET_DRIVE_ROOT", L"E:\\");
+    const CScopedVariable root("RIGVET_DRIVE_ROOT", "E:\\");
     EXPECT_EQ(GetDriveRoot(L"C:\\temp\\qdxd.xml"), L"E:\\");
 }
 } // namespace

@@ -1,8 +1,8 @@
 // The version and string resources of real executables: the version readers on probes built
 // with known versions, and LoadStringW on every entry of the string table.
 #include "support/CFileVersion.h"
-#include "support/LoadResourceString.h"
 #include "support/ModulePath.h"
+#include "support/StringTable.h"
 #include "support/UserAgent.h"
 
 #include <filesystem>
@@ -92,7 +92,7 @@ TEST(StringTableWin32, LoadStringWYieldsEveryEntryOfTheSource)
     for (const SStringEntry& entry : g_aSourceTable)
     {
         SCOPED_TRACE(entry.nId);
-        const std::optional<std::wstring> strLoaded = FindStringTableEntry(entry.nId);
+        const std::optional<std::wstring> strLoaded = LoadStringTableEntry(entry.nId);
         ASSERT_TRUE(strLoaded.has_value());
         EXPECT_EQ(*strLoaded, std::wstring(entry.pszText).substr(0, 1022));
     }

@@ -3,7 +3,7 @@
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/UniqueHandleWin32.h"
-#include "win32/WinTestFolder.h"
+#include "win32/WideFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,36 +11,44 @@ namespace fs = std::filesystem;
 
 namespace
 {
+// The temporary folder's name holds a blank, as a user name in it often does.
+std::filesystem::path MakeFolder(const std::filesystem::path& path)
+{
+    std::filesystem::create_directory(path);
+    return path;
+}
+
 class WorkFolderWin32 : public ::testing::Test
 {
 protected:
-    CWinTestFolder m_temp;
-    CScopedWinVariable m_tmp{L"TMP", m_temp.Path().wstring() + L"\\"};
-    CScopedWinVariable m_temp2{L"TEMP", m_temp.Path().wstring()};
+    CTestFolder m_root;
+    std::filesystem::path m_temp = MakeFolder(m_root.Path() / "temp folder");
+    CScopedVariable m_tmp{"TMP", m_temp.string() + "\\"};
+    CScopedVariable m_temp2{"TEMP", m_temp.string()};
 
-    std::wstring Report() const { return m_temp.File(L"sm3\\qualify\\qdxd.xml"); }
+    std::wstring Report() const { return (m_temp / L"sm3\\qualify\\qdxd.xml").wstring(); }
 };
 
 TEST_F(WorkFolderWin32, PathsJoinTheTemporaryFolderWithoutItsTrailingBackslash)
 {
-    EXPECT_EQ(GetTempDirectory(), m_temp.Path().wstring());
-    EXPECT_EQ(GetWorkFolderPath(), m_temp.Path().wstring() + L"\\sm3\\qualify");
+    EXPECT_EQ(GetTempDirectory(), m_temp.wstring());
+    EXPECT_EQ(GetWorkFolderPath(), m_temp.wstring() + L"\\sm3\\qualify");
     EXPECT_EQ(GetReportPath(), Report());
 }
 
 TEST_F(WorkFolderWin32, CreatesBothLevelsAndReusesThem)
 {
     CreateWorkFolder();
-    EXPECT_TRUE(fs::is_directory(m_temp.Path() / "sm3" / "qualify"));
-    WriteFileText(Report(), "<DxDiag/>");
+    EXPECT_TRUE(fs::is_directory(m_temp / "sm3" / "qualify"));
+    WriteTextFile(Report(), "<DxDiag/>");
     EXPECT_NO_THROW(CreateWorkFolder()); // 183: already there
     EXPECT_TRUE(fs::exists(Report()));
 }
 
 TEST_F(WorkFolderWin32, AFileInTheFoldersPlaceIsAFailure)
 {
-    fs::create_directory(m_temp.Path() / "sm3");
-    WriteFileText(m_temp.File(L"sm3\\qualify"), "not a folder");
+    fs::create_directory(m_temp / "sm3");
+    WriteTextFile((m_temp / L"sm3\\qualify").wstring(), "not a folder");
     try
     {
         CreateWorkFolder();
@@ -56,7 +64,7 @@ TEST_F(WorkFolderWin32, AFileInTheFoldersPlaceIsAFailure)
 TEST_F(WorkFolderWin32, ReadOnlyReportIsMadeWritableAndRemoved)
 {
     CreateWorkFolder();
-    WriteFileText(Report(), "old");
+    WriteTextFile(Report(), "old");
     ASSERT_TRUE(SetFileAttributesW(Report().c_str(), FILE_ATTRIBUTE_READONLY));
     DeleteReportFile(Report());
     EXPECT_FALSE(fs::exists(Report()));
@@ -74,7 +82,7 @@ TEST_F(WorkFolderWin32, AbsentReportIsLeftAlone)
 TEST_F(WorkFolderWin32, AReportHeldOpenWithoutDeleteSharingStays)
 {
     CreateWorkFolder();
-    WriteFileText(Report(), "held");
+    WriteTextFile(Report(), "held");
     const CFileHandle held(CreateFileW(Report().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.IsValid());
@@ -85,7 +93,7 @@ TEST_F(WorkFolderWin32, AReportHeldOpenWithoutDeleteSharingStays)
 TEST_F(WorkFolderWin32, TheLockTestTakesForwardSlashes)
 {
     CreateWorkFolder();
-    WriteFileText(Report(), "x");
+    WriteTextFile(Report(), "x");
     std::wstring strForward = Report();
     for (wchar_t& ch : strForward)
     {

@@ -48,13 +48,13 @@ protected:
         return options;
     }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 TEST_F(WineCli, Windows10WithWinesOwnDxdiag)
 {
     SetWineWindowsVersion("win10");
-    WriteWholeFile(m_folder.File("run.log"), "old content");
+    WriteTextFile(m_folder.File("run.log"), "old content");
     const SProgramResult result = RunCli({"--consent=no", ToWinePath(m_folder.File("run.log"))});
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
     // Wine's report holds only SystemInformation: no display, sound or disk elements.
@@ -70,13 +70,13 @@ TEST_F(WineCli, Windows10WithWinesOwnDxdiag)
                                             "Free Disk Space: FAIL (0 MB free)\n"
                                             "Accurate System Time: UNK (not compared)\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
-    EXPECT_EQ(ReadWholeFile(m_folder.File("run.log")), ""); // Windows 10 logs nothing
+    EXPECT_EQ(ReadTextFile(m_folder.File("run.log")), ""); // Windows 10 logs nothing
 }
 
 TEST_F(WineCli, Windows7StopsAtTheUpdateAgentsFailingStep)
 {
     SetWineWindowsVersion("win7");
-    WriteWholeFile(m_folder.File("run.log"), "old content");
+    WriteTextFile(m_folder.File("run.log"), "old content");
     const SProgramResult result = RunCli({"--consent=yes", ToWinePath(m_folder.File("run.log"))});
     SetWineWindowsVersion("win10");
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
@@ -87,7 +87,7 @@ TEST_F(WineCli, Windows7StopsAtTheUpdateAgentsFailingStep)
     EXPECT_THAT(result.strOutput, HasSubstr("Display Device: PASS (feature level 0.0)\n"));
     EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL"));
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK"));
-    EXPECT_EQ(ReadWholeFile(m_folder.File("run.log")), ""); // the search never returned
+    EXPECT_EQ(ReadTextFile(m_folder.File("run.log")), ""); // the search never returned
 }
 
 TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
@@ -110,7 +110,7 @@ TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
         linux.environment["RIGVET_DXDIAG"] = RIGVET_FAKE_COLLECTOR_PATH;
         linux.environment["RIGVET_FAKE_REPORT"] = entry.path().string();
         linux.environment["RIGVET_DRIVE_ROOT"] = "C:\\";
-        linux.environment["TMPDIR"] = m_folder.Path();
+        linux.environment["TMPDIR"] = m_folder.Path().string();
         for (const char* pszName : {"XDG_RUNTIME_DIR", "RIGVET_OS_VERSION", "SSH_CONNECTION",
                                     "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION"})
         {
@@ -141,14 +141,14 @@ TEST_F(WineCli, SlashSwitchesAndAQuotedLogPathWithBlanks)
 {
     SetWineWindowsVersion("win10");
     const std::string strLog = m_folder.File("log file with blanks.txt");
-    WriteWholeFile(strLog, "old content");
+    WriteTextFile(strLog, "old content");
     // wine hands each argument on quoted where it holds a blank; CommandLineToArgvW splits it back.
     const SProgramResult result = RunCli(
         {"/consent=no", "/unknown", ToWinePath(strLog), "ignored.txt"}, WithFixture("typical.xml"));
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
     EXPECT_THAT(result.strOutput, HasSubstr("Answer: No (from --consent)"));
     EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)"));
-    EXPECT_EQ(ReadWholeFile(strLog), "");
+    EXPECT_EQ(ReadTextFile(strLog), "");
 }
 
 TEST_F(WineCli, UsageAndBadSwitchesGiveTheLinuxExitCodes)

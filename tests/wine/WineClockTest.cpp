@@ -1,8 +1,8 @@
 // The clock step of rigvet-cli.exe through WinHTTP against the loopback HTTPS server, with
 // certificate validation on: the prefix trusts the test certificate through scripts/wine-trust-ca.
 // Failures are asserted as "fails, and quickly": Wine's WinHTTP codes differ from Windows'.
-#include "helpers/HttpDateText.h"
-#include "helpers/LoopbackHttpsServer.h"
+#include "support/HttpDateText.h"
+#include "support/LoopbackHttpsServer.h"
 #include "wine/WineProgram.h"
 
 #include <chrono>
@@ -65,7 +65,7 @@ protected:
         m_server.SetReply({200, FormatHttpDate(std::time(nullptr) + nSeconds), true});
     }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     CTestCertificate m_trusted{m_folder.File("trusted.pem"), "DNS:localhost"};
     CLoopbackHttpsServer m_server{m_trusted};
 };

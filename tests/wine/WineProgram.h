@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ui/cli/CRigvetCliApp.h"
 
-#include "diagnostics/WorkFolder.h"
+#include "support/PathSeparator.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/CommandLine.h"
@@ -67,7 +67,7 @@ SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
             }
         }
     }
-    options.strLogPath = FindLogPath(aArguments, bPosixPaths);
+    options.strLogPath = FindLogPath(aArguments);
     return options;
 }
 
