@@ -13,6 +13,7 @@ RIGVET_PACKAGES=(
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata valgrind
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64
 )
 
 # The peers that scripts/bench measures Rigvet against; installed by the bench only.

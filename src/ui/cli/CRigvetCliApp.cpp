@@ -1,5 +1,6 @@
 #include "ui/cli/CRigvetCliApp.h"
 
+#include "support/PathSeparator.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/CommandLine.h"
@@ -25,12 +26,24 @@ struct SCliOptions
     std::string strError;
 };
 
+// Where "/" begins a switch (Windows), "/consent=yes", "/help" and "/?" stand for the "--" forms.
+std::wstring NormalizeSwitch(const std::wstring& strArgument, bool bPosixPaths)
+{
+    if (bPosixPaths || strArgument.empty() || strArgument[0] != L'/')
+    {
+        return strArgument;
+    }
+    return strArgument == L"/?" ? L"--help" : L"--" + strArgument.substr(1);
+}
+
 SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
 {
     SCliOptions options;
     constexpr std::wstring_view kConsentPrefix = L"--consent=";
-    for (const std::wstring& strArgument : aArguments)
+    const bool bPosixPaths = GetPathSeparator() == L'/';
+    for (const std::wstring& strGiven : aArguments)
     {
+        const std::wstring strArgument = NormalizeSwitch(strGiven, bPosixPaths);
         if (strArgument == L"--help" || strArgument == L"-h")
         {
             options.bHelp = true;
