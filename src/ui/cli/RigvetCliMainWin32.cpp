@@ -1,3 +1,5 @@
+#include "support/ComApartmentWin32.h"
+#include "support/CommandLineArgumentsWin32.h"
 #include "support/ModulePath.h"
 #include "support/UserAgent.h"
 #include "ui/CSystemSteps.h"
@@ -6,45 +8,7 @@
 #include "ui/cli/CRigvetCliApp.h"
 
 #include <iostream>
-#include <objbase.h>
-#include <shellapi.h>
 #include <windows.h>
-
-namespace
-{
-// The arguments as CommandLineToArgvW splits the command line, without the program name.
-std::vector<std::wstring> ReadArguments()
-{
-    int nCount = 0;
-    LPWSTR* ppszArguments = CommandLineToArgvW(GetCommandLineW(), &nCount);
-    std::vector<std::wstring> aArguments;
-    for (int i = 1; ppszArguments != nullptr && i < nCount; ++i)
-    {
-        aArguments.emplace_back(ppszArguments[i]);
-    }
-    LocalFree(ppszArguments);
-    return aArguments;
-}
-
-// COM for the report's document, in a single-threaded apartment on this (the run's) thread.
-class CComApartment
-{
-public:
-    CComApartment() : m_hResult(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-    ~CComApartment()
-    {
-        if (SUCCEEDED(m_hResult))
-        {
-            CoUninitialize();
-        }
-    }
-
-private:
-    HRESULT m_hResult;
-};
-} // namespace
 
 int wmain()
 {
@@ -61,7 +25,7 @@ int wmain()
     g_strUserAgent = BuildUserAgent(GetModulePath());
     CSystemSteps steps;
     const SCliStreams streams{std::cin, output, error, IsConsoleHandle(STD_INPUT_HANDLE)};
-    const int nExitCode = RunRigvetCli(ReadArguments(), streams, steps);
+    const int nExitCode = RunRigvetCli(ReadCommandLineArguments(), streams, steps);
     output.flush();
     error.flush();
     return nExitCode;
