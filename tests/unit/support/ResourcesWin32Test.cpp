@@ -71,7 +71,7 @@ TEST(FileVersionWin32Failures, LeaveTheNumbersUnchanged)
 TEST(ModulePathWin32, NamesThisProgramAndCarriesItsVersion)
 {
     const std::wstring strPath = GetModulePath();
-    EXPECT_TRUE(strPath.ends_with(L"\\rigvet_win32_tests.exe")) << strPath.size();
+    EXPECT_TRUE(strPath.ends_with(L"\\rigvet_unit_tests.exe")) << strPath.size();
     EXPECT_EQ(BuildUserAgent(strPath), L"Rigvet/3.4.5.6");
 }
 
