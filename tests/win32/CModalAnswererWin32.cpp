@@ -41,19 +41,20 @@ unsigned int ReadMessageBoxStyle(HWND hBox)
     {
         nStyle = MB_OKCANCEL;
     }
-    const std::array<std::pair<LPCWSTR, unsigned int>, 4> aIcons = {{
-        {IDI_ERROR, MB_ICONERROR},
-        {IDI_QUESTION, MB_ICONQUESTION},
-        {IDI_WARNING, MB_ICONWARNING},
-        {IDI_INFORMATION, MB_ICONINFORMATION},
+    // The system's shared icons: IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION.
+    const std::array<std::pair<int, unsigned int>, 4> aIcons = {{
+        {32513, MB_ICONERROR},
+        {32514, MB_ICONQUESTION},
+        {32515, MB_ICONWARNING},
+        {32516, MB_ICONINFORMATION},
     }};
     for (HWND hChild = GetWindow(hBox, GW_CHILD); hChild != nullptr;
          hChild = GetWindow(hChild, GW_HWNDNEXT))
     {
         const HICON hIcon = reinterpret_cast<HICON>(SendMessageW(hChild, STM_GETICON, 0, 0));
-        for (const auto& [pszIcon, nIconStyle] : aIcons)
+        for (const auto& [nIcon, nIconStyle] : aIcons)
         {
-            if (hIcon != nullptr && hIcon == LoadIconW(nullptr, pszIcon))
+            if (hIcon != nullptr && hIcon == LoadIconW(nullptr, MAKEINTRESOURCEW(nIcon)))
             {
                 nStyle |= nIconStyle;
             }

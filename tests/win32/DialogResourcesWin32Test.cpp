@@ -81,9 +81,10 @@ TEST(RigvetExeResources, HoldTheTemplatesPicturesStringsVersionAndManifest)
     EXPECT_EQ(ListNames(module.Get(), RT_BITMAP), std::set<WORD>{IDB_BANNER});
     EXPECT_EQ(ListNames(module.Get(), RT_MANIFEST), std::set<WORD>{1});
     EXPECT_EQ(ListNames(module.Get(), RT_VERSION), std::set<WORD>{1});
-    // The table's blocks of 16 entries: 101..123, 10001..10005, 11000 and 25101.
+    // The table's blocks of 16 entries: 101..111, 112..123, 10001..10005, 11000 and 25101.
     EXPECT_EQ(ListNames(module.Get(), RT_STRING),
-              (std::set<WORD>{101 / 16 + 1, 10001 / 16 + 1, 11000 / 16 + 1, 25101 / 16 + 1}));
+              (std::set<WORD>{101 / 16 + 1, 123 / 16 + 1, 10001 / 16 + 1, 11000 / 16 + 1,
+                              25101 / 16 + 1}));
     wchar_t szText[64] = {};
     EXPECT_GT(LoadStringW(module.Get(), 101, szText, 64), 0);
     EXPECT_STREQ(szText, L"&About Rigvet...");
@@ -185,11 +186,13 @@ std::vector<HWND> ListChildren(HWND hDlg)
     return aChildren;
 }
 
+// The place in pixels of a template's rectangle: corner and size are each converted on their own,
+// as the dialog manager converts them.
 RECT ToPixels(HWND hDlg, int nX, int nY, int nWidth, int nHeight)
 {
-    RECT rect{nX, nY, nX + nWidth, nY + nHeight};
-    MapDialogRect(hDlg, &rect);
-    return rect;
+    RECT corner{nX, nY, nWidth, nHeight};
+    MapDialogRect(hDlg, &corner);
+    return {corner.left, corner.top, corner.left + corner.right, corner.top + corner.bottom};
 }
 
 // The control's place in its dialog's client area.
@@ -231,7 +234,7 @@ TEST(MainDialogTemplate, HoldsTheControlsInTheirOrder)
         {IDC_HELP_SOUND, L"Button", L"?"},
         {IDC_HELP_DISK, L"Button", L"?"},
         {IDC_HELP_UPDATES, L"Button", L"?"},
-        {kNoId, L"Static", L""},
+        {kNoId, L"Static", L"\xFFFF\x84"}, // its text names bitmap 132 by number
         {kNoId, L"Button", L"Results"},
         {kNoId, L"Static", L"Display Device?"},
         {IDC_DISPLAY_PASS, L"Static", L"PASS"},
@@ -279,9 +282,14 @@ TEST(MainDialogTemplate, HoldsTheControlsInTheirOrder)
         EXPECT_EQ(GetDlgCtrlID(aChildren[i]) & 0xFFFF, aExpected[i].nId) << "control " << i + 1;
         EXPECT_EQ(ReadClass(aChildren[i]), aExpected[i].pszClass) << "control " << i + 1;
         EXPECT_EQ(ReadText(aChildren[i]), aExpected[i].pszText) << "control " << i + 1;
-        // Only the busy text starts hidden.
-        EXPECT_EQ(IsWindowVisible(aChildren[i]) != FALSE, aExpected[i].nId != IDC_RUNNING)
+        const LONG_PTR nStyle = GetWindowLongPtrW(aChildren[i], GWL_STYLE);
+        // Only the busy text starts hidden; the buttons are on the tab path.
+        EXPECT_EQ((nStyle & WS_VISIBLE) != 0, aExpected[i].nId != IDC_RUNNING)
             << "control " << i + 1;
+        if (aExpected[i].nId != kNoId && std::wstring(aExpected[i].pszClass) == L"Button")
+        {
+            EXPECT_TRUE(nStyle & WS_TABSTOP) << "control " << i + 1;
+        }
     }
 }
 
@@ -348,7 +356,7 @@ TEST(AboutDialogTemplate, PlacesItsControlsAndKeepsTheNoticeOfTheStringTable)
         const wchar_t* pszText;
     };
     const std::vector<SPlace> aExpected = {
-        {kNoId, ToPixels(hDlg, 14, 14, 20, 20), L""},
+        {kNoId, ToPixels(hDlg, 14, 14, 20, 20), nullptr},
         {IDC_VERSION_LINE, ToPixels(hDlg, 42, 14, 229, 8),
          L"Rigvet for Stimora 3.0 and Fieldora 1.0, Version 1.0"},
         {IDC_NOTICE_LINE, ToPixels(hDlg, 42, 28, 229, 8), nullptr},

@@ -101,8 +101,13 @@ CRigvetDialogWin32* g_pDialog = nullptr;
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    KillTimer(nullptr, nTimer);
     HWND hDlg = g_pDialog->GetWindow();
+    // The dialog shows itself once its message loop first runs idle.
+    if (hDlg == nullptr || !IsWindowVisible(hDlg))
+    {
+        return;
+    }
+    KillTimer(nullptr, nTimer);
     (*g_pScript)(hDlg);
     // Closed as the Escape key closes it.
     PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
