@@ -13,6 +13,7 @@ RIGVET_PACKAGES=(
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64
+    imagemagick x11-apps xdotool
 )
 
 rigvet_missing_packages() {

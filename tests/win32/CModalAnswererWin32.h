@@ -16,8 +16,8 @@ public:
     struct SBox
     {
         std::wstring strCaption;
-        std::wstring strText;   // a message box's text
-        unsigned int nStyle;    // a message box's buttons and icon, as MessageBoxW takes them
+        std::wstring strText; // a message box's text
+        unsigned int nStyle;  // a message box's buttons and icon, as MessageBoxW takes them
         std::map<int, std::wstring> controlTexts; // every child control's text, by id
     };
 

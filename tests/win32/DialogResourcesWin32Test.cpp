@@ -14,7 +14,8 @@ using ::testing::HasSubstr;
 
 namespace
 {
-const std::wstring kRigvetExe = [] {
+const std::wstring kRigvetExe = []
+{
     const std::string strPath = RIGVET_GUI_PATH;
     return std::wstring(strPath.begin(), strPath.end());
 }();
@@ -130,8 +131,8 @@ TEST(RigvetExeResources, VersionIsTheProjectsAndTheProgramHasNoConsole)
 
     const CResourceModule module(kRigvetExe);
     // The module handle of a data file points one byte past the image.
-    const auto* pImage = reinterpret_cast<const BYTE*>(
-        reinterpret_cast<ULONG_PTR>(module.Get()) & ~static_cast<ULONG_PTR>(3));
+    const auto* pImage = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module.Get()) &
+                                                       ~static_cast<ULONG_PTR>(3));
     const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(pImage);
     const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(pImage + pDos->e_lfanew);
     EXPECT_EQ(pNt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
@@ -148,8 +149,8 @@ class CTemplateDialog
 {
 public:
     explicit CTemplateDialog(int nTemplate)
-        : m_hDlg(CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nTemplate),
-                                    nullptr, KeepTemplateTexts, 0))
+        : m_hDlg(CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nTemplate), nullptr,
+                                    KeepTemplateTexts, 0))
     {
     }
     CTemplateDialog(const CTemplateDialog&) = delete;
@@ -319,8 +320,7 @@ TEST(MainDialogTemplate, HasItsFrameSizeFontAndStyles)
     HWND hBanner = ListChildren(hDlg)[6];
     EXPECT_EQ(GetWindowLongPtrW(hBanner, GWL_STYLE) & SS_TYPEMASK, SS_BITMAP);
     EXPECT_NE(SendMessageW(hBanner, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(hDlg, IDC_RUNNING), GWL_STYLE) & SS_TYPEMASK,
-              SS_CENTER);
+    EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(hDlg, IDC_RUNNING), GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
     // The rows sit inside the "Results" group, the busy text between it and the test button.
     const RECT group = PlaceOf(hDlg, ListChildren(hDlg)[7]);
     const RECT busy = PlaceOf(hDlg, GetDlgItem(hDlg, IDC_RUNNING));

@@ -90,8 +90,8 @@ void ExpectRowColours(HWND hDlg, const std::vector<SRowColours>& aExpected)
 }
 
 const std::vector<SRowColours> kNeutral = {
-    {ERequirement::Display, kGrey, kGrey, kBlack}, {ERequirement::Sound, kGrey, kGrey, kBlack},
-    {ERequirement::Updates, kGrey, kGrey, kBlack}, {ERequirement::Memory, kGrey, kGrey, kBlack},
+    {ERequirement::Display, kGrey, kGrey, kBlack},  {ERequirement::Sound, kGrey, kGrey, kBlack},
+    {ERequirement::Updates, kGrey, kGrey, kBlack},  {ERequirement::Memory, kGrey, kGrey, kBlack},
     {ERequirement::FreeDisk, kGrey, kGrey, kBlack}, {ERequirement::Clock, kGrey, kGrey, kBlack},
 };
 
@@ -199,7 +199,8 @@ struct SRunCase
     std::vector<SRowColours> aColours;
 };
 
-class RigvetDialogWin32Run : public RigvetDialogWin32, public ::testing::WithParamInterface<SRunCase>
+class RigvetDialogWin32Run : public RigvetDialogWin32,
+                             public ::testing::WithParamInterface<SRunCase>
 {
 };
 
@@ -261,7 +262,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {ERequirement::FreeDisk, kGrey, kRed, kGrey},
                   {ERequirement::Clock, kGrey, kGrey, kBlack}}},
         // No to the consent question: the clock keeps its unfinished look.
-        SRunCase{"NoConsent", PrepareGoodMachine, IDNO,
+        SRunCase{"NoConsent",
+                 PrepareGoodMachine,
+                 IDNO,
                  {kConsent},
                  {{ERequirement::Display, kGreen, kGrey, kGrey},
                   {ERequirement::Sound, kGreen, kGrey, kGrey},
@@ -300,7 +303,8 @@ TEST_F(RigvetDialogWin32, BoxesCarryTheirIconsAndButtons)
             const std::vector<CModalAnswerer::SBox> aBoxes = RunTest(hDlg, IDYES);
             ASSERT_EQ(aBoxes.size(), 2u);
             EXPECT_EQ(aBoxes[0].strText, LoadResourceString(IDS_CONSENT_TEXT));
-            EXPECT_EQ(aBoxes[0].nStyle, static_cast<unsigned int>(MB_YESNOCANCEL | MB_ICONQUESTION));
+            EXPECT_EQ(aBoxes[0].nStyle,
+                      static_cast<unsigned int>(MB_YESNOCANCEL | MB_ICONQUESTION));
             EXPECT_EQ(aBoxes[1].strText, L"The execution of dxdiag.exe has failed. Ret = -1");
             EXPECT_EQ(aBoxes[1].nStyle, static_cast<unsigned int>(MB_OK | MB_ICONERROR));
         });

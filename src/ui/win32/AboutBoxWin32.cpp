@@ -34,6 +34,6 @@ INT_PTR CALLBACK AboutBoxProc(HWND hDlg, UINT nMessage, WPARAM wParam, LPARAM lP
 void ShowAboutBox(HWND hOwner, const std::wstring& strModulePath)
 {
     const CAboutLines lines(strModulePath.empty() ? nullptr : strModulePath.c_str());
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), hOwner,
-                    AboutBoxProc, reinterpret_cast<LPARAM>(&lines));
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), hOwner, AboutBoxProc,
+                    reinterpret_cast<LPARAM>(&lines));
 }

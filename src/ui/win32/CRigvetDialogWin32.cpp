@@ -18,9 +18,8 @@ constexpr const wchar_t* kDialogName = L"Rigvet";
 
 HICON LoadApplicationIcon(int nWidthMetric, int nHeightMetric)
 {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                         GetSystemMetrics(nWidthMetric),
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                         IMAGE_ICON, GetSystemMetrics(nWidthMetric),
                                          GetSystemMetrics(nHeightMetric), LR_DEFAULTCOLOR));
 }
 
@@ -51,9 +50,9 @@ CRigvetDialogWin32::CRigvetDialogWin32(IQualificationSteps& steps, std::wstring 
 
 void CRigvetDialogWin32::DoModal()
 {
-    const INT_PTR nResult = DialogBoxParamW(GetModuleHandleW(nullptr),
-                                            MAKEINTRESOURCEW(IDD_RIGVET_DIALOG), nullptr,
-                                            DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR nResult =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RIGVET_DIALOG), nullptr,
+                        DialogProc, reinterpret_cast<LPARAM>(this));
     if (m_pHandlerException)
     {
         std::rethrow_exception(std::exchange(m_pHandlerException, nullptr));

@@ -28,16 +28,15 @@ using R = ERequirement;
 using W = ELabelWord;
 
 // The template's ids, as the resource script names them.
-INSTANTIATE_TEST_SUITE_P(
-    TemplateIds, ResultLabelById,
-    testing::Values(SLabelCase{IDC_DISPLAY_PASS, R::Display, W::Pass},
-                    SLabelCase{IDC_DISPLAY_UNK, R::Display, W::Unknown},
-                    SLabelCase{IDC_SOUND_FAIL, R::Sound, W::Fail},
-                    SLabelCase{IDC_UPDATES_UNK, R::Updates, W::Unknown},
-                    SLabelCase{IDC_MEMORY_FAIL, R::Memory, W::Fail},
-                    SLabelCase{IDC_DISK_PASS, R::FreeDisk, W::Pass},
-                    SLabelCase{IDC_CLOCK_FAIL, R::Clock, W::Fail},
-                    SLabelCase{IDC_CLOCK_UNK, R::Clock, W::Unknown}));
+INSTANTIATE_TEST_SUITE_P(TemplateIds, ResultLabelById,
+                         testing::Values(SLabelCase{IDC_DISPLAY_PASS, R::Display, W::Pass},
+                                         SLabelCase{IDC_DISPLAY_UNK, R::Display, W::Unknown},
+                                         SLabelCase{IDC_SOUND_FAIL, R::Sound, W::Fail},
+                                         SLabelCase{IDC_UPDATES_UNK, R::Updates, W::Unknown},
+                                         SLabelCase{IDC_MEMORY_FAIL, R::Memory, W::Fail},
+                                         SLabelCase{IDC_DISK_PASS, R::FreeDisk, W::Pass},
+                                         SLabelCase{IDC_CLOCK_FAIL, R::Clock, W::Fail},
+                                         SLabelCase{IDC_CLOCK_UNK, R::Clock, W::Unknown}));
 
 TEST(ResultLabelById, OtherControlsAreNoLabels)
 {
