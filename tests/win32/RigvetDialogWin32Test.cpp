@@ -199,6 +199,11 @@ struct SRunCase
     std::vector<SRowColours> aColours;
 };
 
+void PrintTo(const SRunCase& test, std::ostream* pStream)
+{
+    *pStream << test.pszName;
+}
+
 class RigvetDialogWin32Run : public RigvetDialogWin32,
                              public ::testing::WithParamInterface<SRunCase>
 {
@@ -353,6 +358,11 @@ struct SHelpCase
     unsigned int nText;
 };
 
+void PrintTo(const SHelpCase& test, std::ostream* pStream)
+{
+    *pStream << "button " << test.nButton;
+}
+
 class RigvetDialogWin32Help : public RigvetDialogWin32,
                               public ::testing::WithParamInterface<SHelpCase>
 {
@@ -445,19 +455,57 @@ TEST_F(RigvetDialogWin32, GivesItsIconToDragAndToTheCaption)
         });
 }
 
+// The window and device context of each WM_ICONERASEBKGND sent on this thread.
+std::vector<std::pair<HWND, WPARAM>> g_aIconErases;
+
+LRESULT CALLBACK WatchIconErase(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMessage = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMessage->message == WM_ICONERASEBKGND)
+    {
+        g_aIconErases.emplace_back(pMessage->hwnd, pMessage->wParam);
+    }
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// Sends WM_PAINT to the dialog as the system would and returns whether its painting erased the
+// background of a minimised window's icon.
+bool PaintErasesIcon(HWND hDlg)
+{
+    g_aIconErases.clear();
+    HHOOK hHook = SetWindowsHookExW(WH_CALLWNDPROC, WatchIconErase, nullptr, GetCurrentThreadId());
+    // A minimised window's client area is empty, so the system itself has nothing to invalidate.
+    SendMessageW(hDlg, WM_PAINT, 0, 0);
+    UnhookWindowsHookEx(hHook);
+    // The dialog has no class icon: only its own painting of the icon erases for it, on the
+    // device context it paints on.
+    return g_aIconErases.size() == 1 && g_aIconErases[0].first == hDlg &&
+           g_aIconErases[0].second != 0;
+}
+
 TEST_F(RigvetDialogWin32, PaintsTheIconWhenMinimised)
 {
     RunDialog(
         [&](HWND hDlg)
         {
             ShowWindow(hDlg, SW_MINIMIZE);
-            EXPECT_TRUE(IsIconic(hDlg));
-            // Painted at once, without a fault, and nothing left to paint.
-            InvalidateRect(hDlg, nullptr, TRUE);
-            UpdateWindow(hDlg);
-            EXPECT_FALSE(GetUpdateRect(hDlg, nullptr, FALSE));
+            ASSERT_TRUE(IsIconic(hDlg));
+            EXPECT_TRUE(PaintErasesIcon(hDlg));
             ShowWindow(hDlg, SW_RESTORE);
+            EXPECT_FALSE(PaintErasesIcon(hDlg)); // restored, the dialog paints as usual
         });
+}
+
+TEST_F(RigvetDialogWin32, AnExceptionFromAHandlerEndsTheDialogAndIsRaisedByDoModal)
+{
+    // Not one of the run's own failures, so the run does not catch it.
+    m_steps.m_onCapture = [] { throw 42; };
+    g_pDialog = &m_dialog;
+    const std::function<void(HWND)> fnScript = [&](HWND hDlg) { RunTest(hDlg, IDNO); };
+    g_pScript = &fnScript;
+    ASSERT_NE(SetTimer(nullptr, 0, 1, RunScript), 0u);
+    EXPECT_THROW(m_dialog.DoModal(), int);
+    EXPECT_EQ(m_dialog.GetWindow(), nullptr);
 }
 
 TEST_F(RigvetDialogWin32, VerdictLabelsCarryTheirVerdictsForScreenReaders)
