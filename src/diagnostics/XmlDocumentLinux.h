@@ -41,6 +41,3 @@ public:
 private:
     pugi::xml_node m_node;
 };
-
-// A new, empty document.
-std::unique_ptr<CPugiXmlDocument> CreateXmlDocument();

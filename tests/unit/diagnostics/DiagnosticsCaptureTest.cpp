@@ -26,13 +26,17 @@ TEST_P(GetCaptureExitCodeTest, AppliesTheRule)
     EXPECT_EQ(GetCaptureExitCode(GetParam().outcome), GetParam().nExpected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GetCaptureExitCodeTest,
-                         ::testing::Values(SExitCase{"Zero", {true, false, 0}, 0},
-                                           SExitCase{"One", {true, false, 1}, 1},
-                                           SExitCase{"Status254", {true, false, 254}, 254},
-                                           SExitCase{"Status255IsMinusOne", {true, false, 255}, -1},
-                                           SExitCase{"NotStarted", {false, false, 0}, -1},
-                                           SExitCase{"EndedBySignal", {true, true, 0}, -1}),
-                         [](const ::testing::TestParamInfo<SExitCase>& info)
-                         { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetCaptureExitCodeTest,
+    ::testing::Values(SExitCase{"Zero", {true, false, 0}, 0}, SExitCase{"One", {true, false, 1}, 1},
+                      SExitCase{"Status254", {true, false, 254}, 254},
+                      SExitCase{"Status255IsMinusOne", {true, false, 255}, -1},
+                      SExitCase{"NotStarted", {false, false, 0}, -1},
+                      SExitCase{"EndedBySignal", {true, true, 0}, -1},
+                      // Windows keeps all 32 bits of the exit code
+                      SExitCase{"Whole255", {true, false, 255, false}, 255},
+                      SExitCase{"WholeMinusOne", {true, false, -1, false}, -1},
+                      SExitCase{"WholeMinusTwo", {true, false, -2, false}, -2},
+                      SExitCase{"WholeNotStarted", {false, false, 0, false}, -1}),
+    [](const ::testing::TestParamInfo<SExitCase>& info) { return info.param.pszName; });
 } // namespace

@@ -1,5 +1,5 @@
 // The Linux drive root: the mount point that holds a path, read from /proc.
-#include "diagnostics/MountPoints.h"
+#include "diagnostics/DriveRoot.h"
 
 #include <gtest/gtest.h>
 
