@@ -2,104 +2,211 @@
 
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
-#include "ui/CommandLine.h"
+#include "ui/cli/AppendFile.h"
 #include "ui/cli/CConsoleView.h"
-#include "ui/cli/JudgedValueText.h"
+#include "ui/cli/CProgressLine.h"
+#include "ui/cli/CProgressSteps.h"
+#include "ui/cli/CliExitCodes.h"
+#include "ui/cli/CliOptions.h"
+#include "ui/cli/LiveRunResult.h"
+#include "ui/cli/ResultCsv.h"
+#include "ui/cli/ResultJson.h"
+#include "ui/cli/ResultText.h"
+#include "ui/cli/SavedReportJudgement.h"
+#include "ui/cli/UtcTimeText.h"
 
 #include <optional>
 
 namespace
 {
-constexpr const char* kUsage =
-    "Usage: rigvet-cli [--consent=yes|no] [LOGFILE]\n"
-    "Runs the PC qualification test once and prints one verdict per requirement.\n"
-    "  --consent=yes|no  answer the internet-consent question (default: ask on a terminal,\n"
-    "                    otherwise No)\n"
-    "  LOGFILE           file that receives the Windows updates found\n";
-
-struct SCliOptions
+// The results of one call on their way out: the CSV file, if any, takes each as it comes.
+class CResultSink
 {
-    std::optional<bool> consentAnswer;
-    bool bHelp = false;
-    std::wstring strLogPath;
-    std::string strError;
-};
-
-SCliOptions ParseOptions(const std::vector<std::wstring>& aArguments)
-{
-    SCliOptions options;
-    constexpr std::wstring_view kConsentPrefix = L"--consent=";
-    for (const std::wstring& strArgument : aArguments)
+public:
+    CResultSink(const SCliEnvironment& environment, const SResultContext& context)
+        : m_environment(environment), m_context(context)
     {
-        if (strArgument == L"--help" || strArgument == L"-h")
+    }
+
+    bool OpenCsv(const std::optional<std::wstring>& strPath)
+    {
+        if (!strPath)
         {
-            options.bHelp = true;
+            return true;
         }
-        else if (strArgument == L"--consent")
+        m_strCsvPath = *strPath;
+        m_bCsv = m_csv.Open(*strPath);
+        if (!m_bCsv)
         {
-            // Without "=" the answer would be taken for the log path and that file emptied.
-            options.strError =
-                "--consent takes its answer after '=': --consent=yes or --consent=no";
+            ReportCsvError();
         }
-        else if (strArgument.starts_with(kConsentPrefix))
+        return m_bCsv;
+    }
+
+    void Add(const SQualificationResult& result)
+    {
+        m_aCodes.push_back(GetResultExitCode(result));
+        if (m_bCsv && !m_csv.AppendRecord(GetCsvHeader(), FormatCsvRow(result, m_context)))
         {
-            const std::wstring strValue = strArgument.substr(kConsentPrefix.size());
-            if (strValue == L"yes" || strValue == L"no")
-            {
-                options.consentAnswer = strValue == L"yes";
-            }
-            else
-            {
-                options.strError = "--consent takes yes or no, not '" + WideToUtf8(strValue) + "'";
-            }
+            ReportCsvError();
         }
     }
-    options.strLogPath = FindLogPath(aArguments, true);
-    return options;
+
+    int Finish()
+    {
+        if (m_bCsv && !m_csv.Close())
+        {
+            ReportCsvError();
+        }
+        return CombineExitCodes(m_aCodes);
+    }
+
+private:
+    void ReportCsvError()
+    {
+        m_environment.error << "rigvet-cli: the CSV file " << WideToUtf8(m_strCsvPath)
+                            << " could not be written: " << m_csv.GetError() << "\n";
+        m_aCodes.push_back(kCliExitCsvFailed);
+    }
+
+    const SCliEnvironment& m_environment;
+    const SResultContext& m_context;
+    CAppendFile m_csv;
+    bool m_bCsv = false;
+    std::wstring m_strCsvPath;
+    std::vector<int> m_aCodes;
+};
+
+void PrintExplanations(const SCliEnvironment& environment, IQualificationSteps& steps)
+{
+    CConsoleView view(environment.input, environment.output, false, std::nullopt);
+    CRigvetDlg dialog(view, steps);
+    for (const ERequirement requirement : g_aRequirements)
+    {
+        dialog.ShowRequirementHelp(requirement);
+    }
 }
 
-void PrintVerdicts(CRigvetDlg& dialog, std::ostream& output)
+void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
+             IQualificationSteps& steps, CProgressLine& progress, CResultSink& sink,
+             const SResultContext& context)
 {
-    for (ERequirement requirement : g_aRequirements)
+    // Standard output carries nothing but the JSON then; the boxes and the question go beside it.
+    std::ostream& boxOutput = options.bJson ? environment.error : environment.output;
+    CConsoleView view(environment.input, boxOutput, environment.bInputIsTerminal,
+                      options.consentAnswer);
+    view.AttachProgress(progress);
+    CProgressSteps progressSteps(steps, progress);
+    CRigvetDlg dialog(view, progressSteps);
+    dialog.m_strLogPath = options.strLogPath;
+    dialog.RunQualification();
+
+    const SQualificationResult result =
+        DescribeLiveResult(dialog, steps.IsOsVersionOrGreater(6, 2, 0));
+    if (options.bJson)
     {
-        const EVerdict verdict = dialog.GetShownVerdict(requirement).value_or(EVerdict::Unknown);
-        output << WideToUtf8(GetRequirementName(requirement)) << ": "
-               << WideToUtf8(GetVerdictWord(verdict));
-        const std::wstring strValue = FormatJudgedValue(requirement, *dialog.m_pResults, verdict);
-        if (!strValue.empty())
+        environment.output << FormatResultJson(result, context);
+    }
+    else if (!dialog.m_bFinished)
+    {
+        environment.output << "No verdicts: the test did not run.\n";
+    }
+    else
+    {
+        environment.output << FormatRequirementRows(result, environment.bColour);
+    }
+    environment.output.flush();
+    sink.Add(result);
+}
+
+void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment,
+                  IQualificationSteps& steps, CProgressLine& progress, CResultSink& sink,
+                  const SResultContext& context)
+{
+    SReportJudgeSettings settings;
+    if (options.strDriveRoot)
+    {
+        settings.strDriveRoot = NormalizeDriveRoot(*options.strDriveRoot);
+    }
+    std::optional<std::wstring> strLiveRoot;
+    settings.GetLiveDriveRoot = [&]
+    {
+        if (!strLiveRoot)
         {
-            output << " (" << WideToUtf8(strValue) << ")";
+            strLiveRoot = steps.GetDriveRoot(steps.GetReportPath());
         }
-        output << "\n";
+        return *strLiveRoot;
+    };
+
+    std::vector<SQualificationResult> aResults;
+    const std::size_t nCount = options.aReportPaths.size();
+    progress.Start();
+    for (std::size_t i = 0; i < nCount; ++i)
+    {
+        progress.SetStep(L"Judging report " + std::to_wstring(i + 1) + L" of " +
+                         std::to_wstring(nCount));
+        SQualificationResult result = JudgeSavedReport(options.aReportPaths[i], settings);
+        sink.Add(result);
+        if (options.bJson)
+        {
+            aResults.push_back(std::move(result));
+            continue;
+        }
+        const CProgressLine::CPause pause(progress);
+        environment.output << FormatReportText(result, environment.bColour);
+        environment.output.flush();
+    }
+    progress.Stop();
+    if (options.bJson)
+    {
+        environment.output << FormatResultJsonArray(aResults, context);
+        environment.output.flush();
     }
 }
 } // namespace
 
-int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliStreams& streams,
+int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliEnvironment& environment,
                  IQualificationSteps& steps)
 {
-    const SCliOptions options = ParseOptions(aArguments);
-    if (options.bHelp)
+    const SCliParse parse = ParseCliOptions(aArguments, environment.bPosixPaths);
+    const SCliOptions& options = parse.options;
+    if (!parse.strError.empty())
     {
-        streams.output << kUsage;
-        return kCliExitFinished;
-    }
-    if (!options.strError.empty())
-    {
-        streams.error << "rigvet-cli: " << options.strError << "\n" << kUsage;
+        environment.error << "rigvet-cli: " << parse.strError
+                          << "\nTry 'rigvet-cli --help' for more information.\n";
         return kCliExitUsage;
     }
-
-    CConsoleView view(streams.input, streams.output, streams.bInputIsTerminal,
-                      options.consentAnswer);
-    CRigvetDlg dialog(view, steps);
-    dialog.m_strLogPath = options.strLogPath;
-    dialog.RunQualification();
-    if (!dialog.m_bFinished)
+    if (options.bHelp)
     {
-        streams.output << "No verdicts: the test did not run.\n";
-        return kCliExitNotFinished;
+        environment.output << GetCliUsage();
+        return kCliExitPass;
     }
-    PrintVerdicts(dialog, streams.output);
-    return kCliExitFinished;
+    if (options.bVersion)
+    {
+        environment.output << "rigvet-cli " << WideToUtf8(environment.strProgramVersion) << "\n";
+        return kCliExitPass;
+    }
+    if (options.bExplain)
+    {
+        PrintExplanations(environment, steps);
+        return kCliExitPass;
+    }
+
+    const SResultContext context{FormatUtcTime(std::chrono::system_clock::now()),
+                                 environment.strMachineName, environment.strProgramVersion};
+    CResultSink sink(environment, context);
+    if (!sink.OpenCsv(options.strCsvPath))
+    {
+        return kCliExitCsvFailed; // before the run, so that no result is made only to be lost
+    }
+    CProgressLine progress(environment.error, environment.bErrorIsTerminal);
+    if (options.aReportPaths.empty())
+    {
+        RunLive(options, environment, steps, progress, sink, context);
+    }
+    else
+    {
+        JudgeReports(options, environment, steps, progress, sink, context);
+    }
+    return sink.Finish();
 }

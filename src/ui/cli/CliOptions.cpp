@@ -1,0 +1,126 @@
+#include "ui/cli/CliOptions.h"
+
+#include "support/TextConvert.h"
+#include "ui/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+namespace
+{
+constexpr const char* kUsage =
+    "Usage: rigvet-cli [--consent=yes|no] [--json] [--csv FILE] [LOGFILE]\n"
+    "       rigvet-cli --report FILE... [--system-drive DRIVE] [--json] [--csv FILE]\n"
+    "       rigvet-cli --explain | --help | --version\n"
+    "Runs the PC qualification test once and prints one verdict per requirement, or judges\n"
+    "diagnostics reports saved earlier.\n"
+    "  --consent=yes|no      answer the internet-consent question (default: ask on a\n"
+    "                        terminal, otherwise No)\n"
+    "  --json                write the result as JSON to standard output instead of text\n"
+    "                        (one object; an array of objects with --report)\n"
+    "  --csv FILE            append one row per result to FILE (header when new or empty)\n"
+    "  --report FILE...      judge saved diagnostics reports: no capture, no network\n"
+    "  --system-drive DRIVE  with --report: judge the free space of DRIVE (C:, /home)\n"
+    "  --explain             print what each requirement means\n"
+    "  --version             print the program's file version\n"
+    "  LOGFILE               file that receives the Windows updates found\n"
+    "Exit codes: 0 all passed, 1 a FAIL, 2 no FAIL but an UNK, 3 refused or cancelled,\n"
+    "4 ended on an error, 64 bad usage, 74 the CSV file could not be written.\n";
+
+std::vector<std::string> ToCli11Order(const std::vector<std::wstring>& aArguments)
+{
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> aReversed;
+    for (auto it = aArguments.rbegin(); it != aArguments.rend(); ++it)
+    {
+        aReversed.push_back(WideToUtf8(*it));
+    }
+    return aReversed;
+}
+
+std::optional<std::wstring> ToWide(const std::string& strValue, bool bGiven)
+{
+    return bGiven ? std::optional<std::wstring>(Utf8ToWide(strValue)) : std::nullopt;
+}
+
+// The options that CLI11 does not judge: "--consent" without "=", and the plain arguments.
+std::string CheckPlainArguments(const std::vector<std::wstring>& aArguments,
+                                const std::vector<std::string>& aPlain, bool bPosixPaths,
+                                SCliOptions& options)
+{
+    if (std::find(aArguments.begin(), aArguments.end(), L"--consent") != aArguments.end())
+    {
+        // Kept apart from the old rule's log path, which a separate answer would have become.
+        return "--consent takes its answer after '=': --consent=yes or --consent=no";
+    }
+    for (const std::string& strPlain : aPlain)
+    {
+        const std::wstring strArgument = Utf8ToWide(strPlain);
+        if (IsSwitchArgument(strArgument, bPosixPaths))
+        {
+            return "unknown option '" + strPlain + "'";
+        }
+        if (options.strLogPath.empty())
+        {
+            options.strLogPath = strArgument;
+        }
+    }
+    if (!options.aReportPaths.empty() && !options.strLogPath.empty())
+    {
+        return "a LOGFILE belongs to a live run, not to --report";
+    }
+    return std::string();
+}
+} // namespace
+
+SCliParse ParseCliOptions(const std::vector<std::wstring>& aArguments, bool bPosixPaths)
+{
+    SCliParse parse;
+    SCliOptions& options = parse.options;
+    CLI::App app("rigvet-cli", "rigvet-cli");
+    app.set_help_flag();
+    app.add_flag("-h,--help", options.bHelp);
+    app.add_flag("--version", options.bVersion);
+    app.add_flag("--explain", options.bExplain);
+    app.add_flag("--json", options.bJson);
+    std::string strConsent;
+    CLI::Option* pConsent =
+        app.add_option("--consent", strConsent)->check(CLI::IsMember({"yes", "no"}));
+    std::string strCsv;
+    CLI::Option* pCsv = app.add_option("--csv", strCsv);
+    std::vector<std::string> aReports;
+    CLI::Option* pReport =
+        app.add_option("--report", aReports)->expected(1, CLI::detail::expected_max_vector_size);
+    std::string strDrive;
+    CLI::Option* pDrive = app.add_option("--system-drive", strDrive)->needs(pReport);
+    pConsent->excludes(pReport);
+    std::vector<std::string> aPlain;
+    app.add_option("LOGFILE", aPlain);
+    try
+    {
+        std::vector<std::string> aCliArguments = ToCli11Order(aArguments);
+        app.parse(aCliArguments);
+    }
+    catch (const CLI::ParseError& error)
+    {
+        parse.strError = error.what();
+        return parse;
+    }
+    if (pConsent->count() > 0)
+    {
+        options.consentAnswer = strConsent == "yes";
+    }
+    options.strCsvPath = ToWide(strCsv, pCsv->count() > 0);
+    for (const std::string& strReport : aReports)
+    {
+        options.aReportPaths.push_back(Utf8ToWide(strReport));
+    }
+    options.strDriveRoot = ToWide(strDrive, pDrive->count() > 0);
+    parse.strError = CheckPlainArguments(aArguments, aPlain, bPosixPaths, options);
+    return parse;
+}
+
+const char* GetCliUsage()
+{
+    return kUsage;
+}
