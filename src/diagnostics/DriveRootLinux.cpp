@@ -2,7 +2,6 @@
 #include "diagnostics/PathText.h"
 #include "support/TextConvert.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -27,18 +26,10 @@ std::wstring GetDriveRoot(const std::wstring& strPath)
     {
         return Utf8ToWide(pszOverride);
     }
-    // A folder not made yet (the work folder before the first run) lies on the disk of the
-    // nearest folder above it that exists.
-    std::wstring strFolder = GetParentFolder(strPath, L'/');
     char aResolved[PATH_MAX] = {};
-    while (realpath(WideToUtf8(strFolder).c_str(), aResolved) == nullptr)
+    if (realpath(WideToUtf8(GetParentFolder(strPath, L'/')).c_str(), aResolved) == nullptr)
     {
-        const std::wstring strParent = GetParentFolder(strFolder, L'/');
-        if (errno != ENOENT || strParent == strFolder)
-        {
-            return std::wstring();
-        }
-        strFolder = strParent;
+        return std::wstring();
     }
     const std::optional<std::string> strMountPoint =
         FindMountPoint(aResolved, ParseMountInfo(ReadMountInfo()));
