@@ -133,7 +133,7 @@ void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment
     {
         if (!strLiveRoot)
         {
-            strLiveRoot = steps.GetDriveRoot(steps.GetReportPath());
+            strLiveRoot = FindLiveDriveRoot(steps);
         }
         return *strLiveRoot;
     };

@@ -1,6 +1,8 @@
 #include "ui/cli/SavedReportJudgement.h"
 
 #include "diagnostics/HardwareChecks.h"
+#include "diagnostics/PathText.h"
+#include "diagnostics/WorkFolder.h"
 #include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
@@ -112,6 +114,24 @@ SQualificationResult JudgeSavedReport(const std::wstring& strPath,
         result.report->strPath = strPath;
     }
     return result;
+}
+
+std::wstring FindLiveDriveRoot(IQualificationSteps& steps)
+{
+    // The drive root is that of the folder holding the path given, which must exist.
+    std::wstring strPath = steps.GetReportPath();
+    std::wstring strRoot = steps.GetDriveRoot(strPath);
+    while (strRoot.empty())
+    {
+        const std::wstring strParent = GetParentFolder(strPath, GetPathSeparator());
+        if (strParent == strPath || strParent == L".")
+        {
+            break;
+        }
+        strPath = strParent;
+        strRoot = steps.GetDriveRoot(strPath);
+    }
+    return strRoot;
 }
 
 std::wstring NormalizeDriveRoot(std::wstring strRoot)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "run/IQualificationSteps.h"
 #include "ui/cli/QualificationResult.h"
 
 #include <functional>
@@ -23,6 +24,10 @@ struct SReportJudgeSettings
 // that cannot be read or parsed gives an Error result; nothing is thrown.
 SQualificationResult JudgeSavedReport(const std::wstring& strPath,
                                       const SReportJudgeSettings& settings);
+
+// The root whose disk a live run on this machine would judge: that of the report path, or, while
+// the work folder is not made yet, that of the nearest folder above it.
+std::wstring FindLiveDriveRoot(IQualificationSteps& steps);
 
 // A root as the free-space check compares it: with one backslash at the end ("C:" -> "C:\").
 std::wstring NormalizeDriveRoot(std::wstring strRoot);
