@@ -1,6 +1,6 @@
 #include "clock/InternetTimeSource.h"
-#include "helpers/HttpDateText.h"
-#include "helpers/LoopbackHttpsServer.h"
+#include "support/HttpDateText.h"
+#include "support/LoopbackHttpsServer.h"
 
 #include <algorithm>
 #include <chrono>

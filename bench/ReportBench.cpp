@@ -3,9 +3,9 @@
 // each adds, taken in a fresh child process each.
 //
 //   rigvet_report_bench [MEGABYTES] [REPETITIONS]
-#include "common/LargeReport.h"
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
+#include "support/LargeReport.h"
 #include "support/TextConvert.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Feeds arbitrary report files to the report reader and the hardware checks.
-#include "diagnostics/CPugiXmlDocument.h"
 #include "diagnostics/HardwareChecks.h"
+#include "diagnostics/XmlDocumentLinux.h"
 
 #include <cstddef>
 #include <cstdint>

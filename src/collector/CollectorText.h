@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/TextLines.h"
+#include "support/TextSplit.h"
 
 #include <string_view>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "collector/CollectorCommandLine.h"
 #include "collector/MachineSources.h"
-#include "collector/ReportFile.h"
+#include "collector/ReportWriter.h"
 #include "collector/ReportXml.h"
 
 #include <exception>

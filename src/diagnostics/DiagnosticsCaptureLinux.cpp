@@ -1,4 +1,5 @@
 #include "diagnostics/DiagnosticsCapture.h"
+#include "support/ModulePath.h"
 #include "support/TextConvert.h"
 
 #include <cerrno>
@@ -12,14 +13,6 @@ extern char** environ;
 
 namespace
 {
-std::string GetOwnFolder()
-{
-    char aPath[PATH_MAX + 1] = {};
-    const ssize_t nLength = readlink("/proc/self/exe", aPath, PATH_MAX);
-    const std::string strPath(aPath, nLength > 0 ? static_cast<std::size_t>(nLength) : 0);
-    return strPath.substr(0, strPath.rfind('/') + 1);
-}
-
 // posix_spawn's file actions, released on every path.
 class CSpawnActions
 {
@@ -60,7 +53,8 @@ std::wstring FindCollectorProgram()
         const bool bRelative = *pszOverride != '/' && getcwd(aFolder, sizeof(aFolder)) != nullptr;
         return Utf8ToWide(bRelative ? std::string(aFolder) + "/" + pszOverride : pszOverride);
     }
-    return Utf8ToWide(GetOwnFolder()) + kCollectorName;
+    const std::wstring strOwnPath = GetModulePath();
+    return strOwnPath.substr(0, strOwnPath.rfind(L'/') + 1) + kCollectorName;
 }
 
 SChildOutcome RunCollector(const std::wstring& strProgram,

@@ -1,20 +1,18 @@
+#include "diagnostics/DriveRoot.h"
 #include "diagnostics/MountPoints.h"
 #include "diagnostics/PathText.h"
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
 std::string ReadMountInfo()
 {
-    std::ifstream file("/proc/self/mountinfo");
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    const std::optional<std::vector<char>> aContent = ReadRegularFile("/proc/self/mountinfo", true);
+    return aContent ? std::string(aContent->begin(), aContent->end()) : std::string();
 }
 } // namespace
 

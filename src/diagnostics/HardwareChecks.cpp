@@ -2,6 +2,7 @@
 
 #include "diagnostics/PathText.h"
 #include "diagnostics/ReportNumbers.h"
+#include "support/TextSplit.h"
 
 #include <algorithm>
 #include <functional>
@@ -123,9 +124,9 @@ void ReadSystemMemory(const IXmlDocument& document, TestResults& results)
 void ParseFeatureLevels(std::wstring strText, float& fLevel)
 {
     ReplaceAll(strText, L"_", L".");
-    for (const std::wstring& strField : SplitDelimitedFields(strText, L','))
+    for (const std::wstring_view strField : SplitFields(strText, L','))
     {
-        const float fValue = static_cast<float>(ParseCLocaleDouble(strField));
+        const float fValue = static_cast<float>(ParseCLocaleDouble(std::wstring(strField)));
         if (fValue > fLevel)
         {
             fLevel = fValue;

@@ -12,24 +12,6 @@ bool IsCSpace(wchar_t ch)
 }
 } // namespace
 
-std::vector<std::wstring> SplitDelimitedFields(const std::wstring& strText, wchar_t chDelimiter)
-{
-    std::vector<std::wstring> aFields;
-    std::size_t nStart = 0;
-    while (nStart < strText.size())
-    {
-        const std::size_t nEnd = strText.find(chDelimiter, nStart);
-        if (nEnd == std::wstring::npos)
-        {
-            aFields.push_back(strText.substr(nStart));
-            break;
-        }
-        aFields.push_back(strText.substr(nStart, nEnd - nStart));
-        nStart = nEnd + 1;
-    }
-    return aFields;
-}
-
 std::int64_t ParseLeadingInt64(const std::wstring& strText)
 {
     constexpr std::uint64_t nLargest = std::numeric_limits<std::int64_t>::max();

@@ -2,13 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 // The text forms of the diagnostics report, read the same way whatever the user's locale.
-
-// Splits like reading delimited fields from a stream: an empty text gives no field, a delimiter
-// at the very end adds no empty field, adjacent or leading delimiters give empty fields.
-std::vector<std::wstring> SplitDelimitedFields(const std::wstring& strText, wchar_t chDelimiter);
 
 // The leading decimal integer: white space skipped, an optional sign, digits up to the first
 // non-digit; 0 without digits; clamped to the type's range on overflow.

@@ -20,5 +20,5 @@ std::wstring ChooseTempDirectory(const STempDirectoryCandidates& candidates,
     {
         return *candidates.strTemporaryDirectory;
     }
-    return kSystemTempDirectory;
+    return candidates.strSystemDirectory;
 }

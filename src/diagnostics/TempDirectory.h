@@ -11,9 +11,8 @@ struct STempDirectoryCandidates
 {
     std::optional<std::wstring> strRuntimeDirectory;   // XDG_RUNTIME_DIR
     std::optional<std::wstring> strTemporaryDirectory; // TMPDIR
+    std::wstring strSystemDirectory;                   // the system's, when neither will do
 };
-
-inline constexpr const wchar_t* kSystemTempDirectory = L"/tmp";
 
 // Only absolute paths count; the runtime directory must also pass IsPrivateDirectory.
 std::wstring

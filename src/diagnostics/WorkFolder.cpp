@@ -1,7 +1,8 @@
 #include "diagnostics/WorkFolder.h"
 
+#include "diagnostics/FileExists.h"
 #include "diagnostics/PathText.h"
-#include "diagnostics/XmlReport.h"
+#include "support/PathSeparator.h"
 
 std::wstring JoinPath(std::wstring strFirst, std::wstring strSecond)
 {

@@ -9,8 +9,6 @@
 inline constexpr const wchar_t* kWorkFolderName = L"sm3/qualify";
 inline constexpr const wchar_t* kReportFileName = L"qdxd.xml";
 
-// The separator of this platform's paths.
-wchar_t GetPathSeparator();
 // The user's temporary directory without a trailing separator.
 std::wstring GetTempDirectory();
 

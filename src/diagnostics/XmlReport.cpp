@@ -1,5 +1,7 @@
 #include "diagnostics/XmlReport.h"
 
+#include "diagnostics/FileExists.h"
+#include "diagnostics/XmlDocument.h"
 #include "support/CZelSimpleException.h"
 
 namespace
@@ -8,20 +10,11 @@ constexpr std::int32_t kReportLoadFailedCode = -998;
 constexpr const wchar_t* kReportLoadFailedText = L"Could not load the dxdiag XML file";
 } // namespace
 
-std::unique_ptr<CPugiXmlDocument> CreateXmlDocument()
-{
-    return std::make_unique<CPugiXmlDocument>();
-}
-
 std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath)
 {
-    std::unique_ptr<CPugiXmlDocument> pDocument = CreateXmlDocument();
-    bool bLoaded = false;
-    if (FileExists(strReportPath.c_str()))
-    {
-        std::optional<std::vector<char>> aContent = ReadReportFile(strReportPath);
-        bLoaded = aContent && pDocument->LoadContent(std::move(*aContent));
-    }
+    std::unique_ptr<IXmlReportDocument> pDocument = CreateXmlDocument();
+    const bool bLoaded =
+        pDocument && FileExists(strReportPath.c_str()) && pDocument->Load(strReportPath);
     if (!bLoaded)
     {
         throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText);

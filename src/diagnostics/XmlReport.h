@@ -1,22 +1,10 @@
 #pragma once
 
-#include "diagnostics/CPugiXmlDocument.h"
+#include "diagnostics/IXmlDocument.h"
 
-#include <optional>
+#include <memory>
 #include <string>
-#include <vector>
-
-// A new, empty document.
-std::unique_ptr<CPugiXmlDocument> CreateXmlDocument();
-
-// True when the file system holds an entry at the path, a directory included; a symbolic link
-// counts as itself and is not followed. False for a null path.
-bool FileExists(const wchar_t* pszPath);
 
 // Parses the report at the path. Never returns null: a missing, unreadable or not well-formed
 // report raises CZelSimpleException(-998, "Could not load the dxdiag XML file").
 std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath);
-
-// Platform adapter: the whole content of a regular file, read without following a symbolic link
-// at the path; nullopt when there is none or it cannot be read.
-std::optional<std::vector<char>> ReadReportFile(const std::wstring& strPath);

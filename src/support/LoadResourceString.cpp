@@ -1,23 +1,13 @@
 #include "support/LoadResourceString.h"
 
+#include "support/StringTable.h"
+
 #include <cstdarg>
 #include <cwchar>
 #include <vector>
 
 namespace
 {
-struct SStringEntry
-{
-    unsigned int nId;
-    const wchar_t* pszText;
-};
-
-constexpr SStringEntry g_aStringTable[] = {
-#define RIGVET_STRING(id, text) {id, text},
-#include "StringTable.def"
-#undef RIGVET_STRING
-};
-
 // The loader's buffers hold 1023 characters with the terminator, so a text keeps at most 1022.
 constexpr std::size_t kMaxTextLength = 1022;
 
@@ -51,22 +41,9 @@ std::wstring FormatEntry(const std::wstring& strFormat, std::va_list args)
 }
 } // namespace
 
-const wchar_t* FindStringTableEntry(unsigned int nId)
-{
-    for (const SStringEntry& entry : g_aStringTable)
-    {
-        if (entry.nId == nId)
-        {
-            return entry.pszText;
-        }
-    }
-    return nullptr;
-}
-
 std::wstring LoadResourceString(unsigned int nId, ...)
 {
-    const wchar_t* pszEntry = FindStringTableEntry(nId);
-    std::wstring strFormat = pszEntry != nullptr ? pszEntry : L"";
+    std::wstring strFormat = LoadStringTableEntry(nId).value_or(L"");
     if (strFormat.size() > kMaxTextLength)
     {
         strFormat.resize(kMaxTextLength);

@@ -1,6 +1,6 @@
 #include "support/MountInfo.h"
 
-#include "support/TextLines.h"
+#include "support/TextSplit.h"
 
 #include <algorithm>
 

@@ -61,62 +61,76 @@ bool IsEscapedByte(char32_t cp)
     return cp >= kEscapedByteBase + 0x80 && cp <= kEscapedByteBase + 0xFF;
 }
 
-// Decodes one code point at nPos and advances nPos past it.
-char32_t DecodeSequence(std::string_view str, std::size_t& nPos)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(str[i]); };
-    const std::uint8_t lead = byte(nPos++);
-    if (lead < 0x80)
-    {
-        return lead;
-    }
-    int nTrail = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0)
-    {
-        nTrail = 1, cp = lead & 0x1F, minimum = 0x80;
-    }
-    else if ((lead & 0xF0) == 0xE0)
-    {
-        nTrail = 2, cp = lead & 0x0F, minimum = 0x800;
-    }
-    else if ((lead & 0xF8) == 0xF0)
-    {
-        nTrail = 3, cp = lead & 0x07, minimum = 0x10000;
-    }
-    else
-    {
-        return kReplacement;
-    }
-    for (int i = 0; i < nTrail; ++i)
-    {
-        if (nPos >= str.size() || (byte(nPos) & 0xC0) != 0x80)
-        {
-            return kReplacement;
-        }
-        cp = (cp << 6) | (byte(nPos++) & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || IsSurrogate(cp))
-    {
-        return kReplacement;
-    }
-    return cp;
-}
-
 // Decodes one code point at nPos; an invalid sequence yields its first byte, escaped.
 char32_t DecodeUtf8(std::string_view str, std::size_t& nPos)
 {
-    const std::size_t nStart = nPos;
-    const char32_t cp = DecodeSequence(str, nPos);
-    if (cp == kReplacement && !str.substr(nStart).starts_with("\xEF\xBF\xBD"))
+    char32_t cp = 0;
+    const std::size_t nLength = DecodeUtf8Sequence(str.substr(nPos), cp);
+    if (nLength == 0)
     {
-        nPos = nStart + 1;
-        return kEscapedByteBase + static_cast<std::uint8_t>(str[nStart]);
+        return kEscapedByteBase + static_cast<std::uint8_t>(str[nPos++]);
     }
+    nPos += nLength;
     return cp;
 }
 } // namespace
+
+std::size_t DecodeUtf8Sequence(std::string_view strText, char32_t& cCodePoint)
+{
+    if (strText.empty())
+    {
+        return 0;
+    }
+    const auto nLead = static_cast<unsigned char>(strText[0]);
+    std::size_t nLength = 0;
+    char32_t cMinimum = 0;
+    if (nLead < 0x80)
+    {
+        cCodePoint = nLead;
+        return 1;
+    }
+    if (nLead >= 0xC2 && nLead <= 0xDF)
+    {
+        nLength = 2;
+        cCodePoint = nLead & 0x1F;
+        cMinimum = 0x80;
+    }
+    else if (nLead >= 0xE0 && nLead <= 0xEF)
+    {
+        nLength = 3;
+        cCodePoint = nLead & 0x0F;
+        cMinimum = 0x800;
+    }
+    else if (nLead >= 0xF0 && nLead <= 0xF4)
+    {
+        nLength = 4;
+        cCodePoint = nLead & 0x07;
+        cMinimum = 0x10000;
+    }
+    else
+    {
+        return 0;
+    }
+    if (strText.size() < nLength)
+    {
+        return 0;
+    }
+    for (std::size_t i = 1; i < nLength; ++i)
+    {
+        const auto nByte = static_cast<unsigned char>(strText[i]);
+        if ((nByte & 0xC0) != 0x80)
+        {
+            return 0;
+        }
+        cCodePoint = (cCodePoint << 6) | (nByte & 0x3F);
+    }
+    const bool bSurrogate = cCodePoint >= 0xD800 && cCodePoint <= 0xDFFF;
+    if (cCodePoint < cMinimum || cCodePoint > 0x10FFFF || bSurrogate)
+    {
+        return 0;
+    }
+    return nLength;
+}
 
 std::string WideToUtf8(std::wstring_view strWide)
 {

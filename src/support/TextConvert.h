@@ -9,3 +9,7 @@
 // unpaired surrogate becomes U+FFFD.
 std::string WideToUtf8(std::wstring_view strWide);
 std::wstring Utf8ToWide(std::string_view strUtf8);
+
+// The length of the well-formed UTF-8 sequence at the start of the text, with its code point; 0
+// when the bytes there form none (overlong forms, surrogates and values past U+10FFFF included).
+std::size_t DecodeUtf8Sequence(std::string_view strText, char32_t& cCodePoint);

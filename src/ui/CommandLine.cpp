@@ -1,5 +1,7 @@
 #include "ui/CommandLine.h"
 
+#include "support/PathSeparator.h"
+
 bool IsSwitchArgument(const std::wstring& strArgument, bool bPosixPaths)
 {
     if (strArgument.empty())
@@ -27,4 +29,9 @@ std::wstring FindLogPath(const std::vector<std::wstring>& aArguments, bool bPosi
         }
     }
     return std::wstring();
+}
+
+std::wstring FindLogPath(const std::vector<std::wstring>& aArguments)
+{
+    return FindLogPath(aArguments, GetPathSeparator() == L'/');
 }

@@ -11,3 +11,6 @@ bool IsSwitchArgument(const std::wstring& strArgument, bool bPosixPaths);
 // The log path: the first argument, after the program name, that is not a switch; empty when
 // there is none. Later non-switch arguments are ignored.
 std::wstring FindLogPath(const std::vector<std::wstring>& aArguments, bool bPosixPaths);
+
+// FindLogPath by the rule of this platform's paths.
+std::wstring FindLogPath(const std::vector<std::wstring>& aArguments);

@@ -1,5 +1,6 @@
 #include "updates/UpdateMatch.h"
 
+#include "support/TextSplit.h"
 #include "updates/ListItems.h"
 
 #include <functional>
@@ -49,7 +50,7 @@ std::wstring JoinFoundIds(const std::vector<SUpdateRecord>& aUpdates)
 CWideTextSet ReadRequiredItems(std::wstring_view strRequired)
 {
     CWideTextSet required;
-    for (std::wstring_view strItem : SplitListItems(strRequired))
+    for (std::wstring_view strItem : SplitFields(strRequired, L','))
     {
         required.emplace(TrimListItem(strItem));
     }

@@ -1,6 +1,8 @@
 #include "updates/UpdatesFile.h"
 
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
+#include "support/TextSplit.h"
 #include "updates/ListItems.h"
 
 namespace
@@ -15,7 +17,7 @@ SUpdateRecord ParseUpdateLine(std::string_view strLine)
     }
     const std::wstring strWideLine = Utf8ToWide(strLine);
     SUpdateRecord record;
-    for (std::wstring_view strId : SplitListItems(strWideLine))
+    for (std::wstring_view strId : SplitFields(strWideLine, L','))
     {
         record.m_aKbArticleIds.emplace_back(strId);
     }
@@ -42,4 +44,14 @@ std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent)
         strContent.remove_prefix(nEnd + 1);
     }
     return aRecords;
+}
+
+std::optional<std::string> ReadUpdatesFile(const std::string& strPath)
+{
+    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    if (!aContent)
+    {
+        return std::nullopt;
+    }
+    return std::string(aContent->begin(), aContent->end());
 }

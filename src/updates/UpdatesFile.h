@@ -16,5 +16,4 @@
 std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent);
 
 // The whole content of a regular file; nothing when it cannot be opened or read.
-// Implemented by the platform adapter.
 std::optional<std::string> ReadUpdatesFile(const std::string& strPath);

@@ -1,8 +1,8 @@
 // rigvet-cli as a whole program against the loopback HTTPS server: the clock verdict and the
 // messages that follow the server's answer.
-#include "helpers/HttpDateText.h"
 #include "network/TlsTestSite.h"
-#include "program/ProgramRunner.h"
+#include "support/HttpDateText.h"
+#include "support/ProgramRunner.h"
 
 #include <ctime>
 #include <gmock/gmock.h>
@@ -48,7 +48,7 @@ protected:
         return FormatHttpDate(std::time(nullptr) + offset);
     }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     CTlsTestSite m_site;
 };
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "helpers/LoopbackHttpsServer.h"
-#include "program/ProgramRunner.h"
+#include "support/LoopbackHttpsServer.h"
+#include "support/ProgramRunner.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -18,8 +18,8 @@ public:
     CTlsTestSite()
     {
         const std::string strTrustFile = m_folder.File("trusted-bundle.pem");
-        WriteWholeFile(strTrustFile,
-                       ReadWholeFile(m_trusted.PemPath()) + ReadWholeFile(m_otherHost.PemPath()));
+        WriteTextFile(strTrustFile,
+                      ReadTextFile(m_trusted.PemPath()) + ReadTextFile(m_otherHost.PemPath()));
         setenv("SSL_CERT_FILE", strTrustFile.c_str(), 1);
         m_pServer = std::make_unique<CLoopbackHttpsServer>(m_trusted);
         m_pUntrustedServer = std::make_unique<CLoopbackHttpsServer>(m_untrusted);
@@ -34,7 +34,7 @@ public:
     CLoopbackHttpsServer& OtherHostServer() { return *m_pOtherHostServer; }
 
 private:
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     CTestCertificate m_trusted{m_folder.File("trusted.pem")};
     CTestCertificate m_untrusted{m_folder.File("untrusted.pem")};
     CTestCertificate m_otherHost{m_folder.File("other-host.pem"), "DNS:time.example.org"};

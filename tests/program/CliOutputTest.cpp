@@ -29,8 +29,8 @@ protected:
 
     std::string Csv() const { return m_files.File("results.csv"); }
 
-    CTempFolder m_temp;
-    CTempFolder m_files;
+    CTestFolder m_temp;
+    CTestFolder m_files;
     std::map<std::string, std::optional<std::string>> m_extra;
 };
 
@@ -133,13 +133,14 @@ TEST_F(CliOutput, CsvGetsOneRowPerRunAndTheHeaderOnce)
     m_extra = {{"SSH_TTY", "/dev/pts/1"}};
     EXPECT_EQ(Run(kSaved + "windows10-utf8.xml", {"--csv=" + Csv(), "--json"}).nExitCode, 3);
 
-    const std::vector<std::string> aLines = Lines(ReadWholeFile(Csv()));
+    const std::vector<std::string> aLines = Lines(ReadTextFile(Csv()));
     ASSERT_EQ(aLines.size(), 3u);
     EXPECT_THAT(aLines[0], ::testing::StartsWith("time,machine,program_version,source,"));
     EXPECT_THAT(aLines[1], ::testing::ContainsRegex(
                                ",live,,,,,finished,2,PASS,12.1,PASS,yes,PASS,,PASS,16384,PASS,"
                                "86234,UNK,,no,,$"));
-    EXPECT_THAT(aLines[2], ::testing::ContainsRegex(",live,,,,,refused,3,,,,,,,,,,,,,,,\"A remote "));
+    EXPECT_THAT(aLines[2],
+                ::testing::ContainsRegex(",live,,,,,refused,3,,,,,,,,,,,,,,,\"A remote "));
 }
 
 TEST_F(CliOutput, CsvThatCannotBeWrittenStopsBeforeTheRun)

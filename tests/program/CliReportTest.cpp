@@ -31,7 +31,7 @@ protected:
     {
         const SProgramResult result = RunProgram(RIGVET_CLI_PATH, aArguments, m_options);
         EXPECT_FALSE(std::filesystem::exists(m_files.File("collector-called")));
-        EXPECT_FALSE(std::filesystem::exists(m_temp.Path() + "/sm3"));
+        EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "sm3"));
         return result;
     }
 
@@ -45,8 +45,8 @@ protected:
         return verdicts;
     }
 
-    CTempFolder m_temp;
-    CTempFolder m_files;
+    CTestFolder m_temp;
+    CTestFolder m_files;
     SProgramOptions m_options;
 };
 } // namespace
@@ -146,7 +146,7 @@ TEST_F(CliReport, CsvRowPerReport)
         Run({"--report", kSaved + "windows10-utf8.xml", kReports + "empty.xml",
              kSaved + "windows7-utf16.xml", "--csv", strCsv});
     EXPECT_EQ(result.nExitCode, 4);
-    const std::string strText = ReadWholeFile(strCsv);
+    const std::string strText = ReadTextFile(strCsv);
     EXPECT_EQ(std::count(strText.begin(), strText.end(), '\n'), 4);
     EXPECT_THAT(strText, HasSubstr(",report," + kSaved +
                                    "windows10-utf8.xml,LAB-PC-07,\"Windows 10 Pro 64-bit (10.0, "

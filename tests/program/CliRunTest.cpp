@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -42,8 +42,8 @@ TEST(CliRun, RemoteLoginIsRefusedAfterTheConsentQuestion)
 
 TEST(CliRun, OldSystemsAreRefusedAndTheLogIsLeftEmpty)
 {
-    CTempFolder folder;
-    WriteWholeFile(folder.File("q.log"), "old content");
+    CTestFolder folder;
+    WriteTextFile(folder.File("q.log"), "old content");
     SProgramOptions options = LocalSession();
     options.environment["RIGVET_OS_VERSION"] = "6.1.0";
     const SProgramResult result =
@@ -51,7 +51,7 @@ TEST(CliRun, OldSystemsAreRefusedAndTheLogIsLeftEmpty)
     EXPECT_EQ(result.nExitCode, 3);
     EXPECT_THAT(result.strOutput, HasSubstr("[Insufficient Operating System]\nStimora 3.0 and "
                                             "Fieldora 1.0 experiment runs require Windows 7 SP1"));
-    EXPECT_EQ(ReadWholeFile(folder.File("q.log")), "");
+    EXPECT_EQ(ReadTextFile(folder.File("q.log")), "");
 }
 
 TEST(CliRun, WithoutATerminalTheConsentAnswerIsNo)
@@ -89,7 +89,7 @@ TEST(CliRun, InvalidOptionsAndOverridesAreRejectedBeforeAnyTest)
 
 TEST(CliRun, FinishedRunPrintsSixVerdictLines)
 {
-    CTempFolder folder;
+    CTestFolder folder;
     SProgramOptions options = LocalSession();
     options.environment["TMPDIR"] = folder.Path();
     options.environment["XDG_RUNTIME_DIR"] = std::nullopt;

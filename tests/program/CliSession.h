@@ -1,12 +1,12 @@
 #pragma once
 
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <string>
 
 // The environment of a rigvet-cli run on its own: a local session, no overrides, a private
 // temporary folder, and the fake collector copying strReport (none when empty).
-inline SProgramOptions IsolatedCliSession(const CTempFolder& temp, const std::string& strReport)
+inline SProgramOptions IsolatedCliSession(const CTestFolder& temp, const std::string& strReport)
 {
     SProgramOptions options;
     for (const char* pszName :
@@ -16,7 +16,7 @@ inline SProgramOptions IsolatedCliSession(const CTempFolder& temp, const std::st
     {
         options.environment[pszName] = std::nullopt;
     }
-    options.environment["TMPDIR"] = temp.Path();
+    options.environment["TMPDIR"] = temp.Path().string();
     options.environment["RIGVET_DXDIAG"] = RIGVET_FAKE_COLLECTOR_PATH;
     options.environment["RIGVET_FAKE_REPORT"] = strReport;
     // The report's C: is judged, whatever disk holds the temporary folder.

@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -118,7 +118,7 @@ protected:
         return m_document.select_node(pszQuery).node().text().get();
     }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
     std::string m_strReport;
     SProgramResult m_result;
     pugi::xml_document m_document;
@@ -216,26 +216,26 @@ TEST_F(CollectorRun, EveryDrmCardIsADisplayDevice)
 
 TEST(CollectorSafety, ExistingReportIsNeitherOverwrittenNorRemoved)
 {
-    CTempFolder folder;
-    WriteWholeFile(folder.File("r.xml"), "old content");
+    CTestFolder folder;
+    WriteTextFile(folder.File("r.xml"), "old content");
     const SProgramResult result = RunCollector({"/whql:off", "/x", folder.File("r.xml")});
     EXPECT_NE(result.nExitCode, 0);
     EXPECT_NE(result.strError, "");
-    EXPECT_EQ(ReadWholeFile(folder.File("r.xml")), "old content");
+    EXPECT_EQ(ReadTextFile(folder.File("r.xml")), "old content");
     EXPECT_EQ(ListNames(folder.Path()), std::vector<std::string>{"r.xml"});
 }
 
 TEST(CollectorSafety, PlantedLinkIsNotFollowed)
 {
-    CTempFolder folder;
-    WriteWholeFile(folder.File("target"), "victim");
+    CTestFolder folder;
+    WriteTextFile(folder.File("target"), "victim");
     fs::create_symlink(folder.File("target"), folder.File("r.xml"));
     fs::create_symlink(folder.File("absent"), folder.File("dangling.xml"));
 
     EXPECT_NE(RunCollector({"/whql:off", "/x", folder.File("r.xml")}).nExitCode, 0);
     EXPECT_NE(RunCollector({"/whql:off", "/x", folder.File("dangling.xml")}).nExitCode, 0);
 
-    EXPECT_EQ(ReadWholeFile(folder.File("target")), "victim");
+    EXPECT_EQ(ReadTextFile(folder.File("target")), "victim");
     EXPECT_TRUE(fs::is_symlink(folder.File("r.xml")));
     EXPECT_FALSE(fs::exists(folder.File("absent")));
     std::vector<std::string> aNames = ListNames(folder.Path());
@@ -245,7 +245,7 @@ TEST(CollectorSafety, PlantedLinkIsNotFollowed)
 
 TEST(CollectorSafety, MissingFolderFails)
 {
-    CTempFolder folder;
+    CTestFolder folder;
     const SProgramResult result = RunCollector({"/whql:off", "/x", folder.File("absent/r.xml")});
     EXPECT_NE(result.nExitCode, 0);
     EXPECT_THAT(result.strError, ::testing::HasSubstr("rigvet-dxdiag"));
@@ -254,15 +254,15 @@ TEST(CollectorSafety, MissingFolderFails)
 
 TEST(CollectorSafety, ReportPathNamingAFolderFails)
 {
-    CTempFolder folder;
-    EXPECT_NE(RunCollector({"/whql:off", "/x", folder.Path() + "/"}).nExitCode, 0);
+    CTestFolder folder;
+    EXPECT_NE(RunCollector({"/whql:off", "/x", folder.Path().string() + "/"}).nExitCode, 0);
     EXPECT_NE(RunCollector({"/whql:off", "/x", folder.Path()}).nExitCode, 0);
     EXPECT_TRUE(ListNames(folder.Path()).empty());
 }
 
 TEST(CollectorCommandLineRun, BadCommandLinesAreRefused)
 {
-    CTempFolder folder;
+    CTestFolder folder;
     const std::vector<std::vector<std::string>> aCases = {
         {},
         {"/whql:off"},

@@ -43,8 +43,8 @@ std::optional<std::vector<std::string>> ReadFields(const std::string& strLine)
 
 TEST(CsvConcurrency, EightProcessesAppendTwoHundredRowsEach)
 {
-    CTempFolder temp;
-    CTempFolder files;
+    CTestFolder temp;
+    CTestFolder files;
     const std::string strCsv = files.File("shared.csv");
     const std::string strSource =
         std::string(RIGVET_FIXTURES_DIR) + "/saved-reports/windows10-utf8.xml";
@@ -72,7 +72,7 @@ TEST(CsvConcurrency, EightProcessesAppendTwoHundredRowsEach)
         EXPECT_EQ(result.nExitCode, 2) << result.strError;
     }
 
-    const std::string strText = ReadWholeFile(strCsv);
+    const std::string strText = ReadTextFile(strCsv);
     std::vector<std::string> aLines;
     std::size_t nStart = 0;
     for (std::size_t nEnd = strText.find("\r\n"); nEnd != std::string::npos;

@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <filesystem>
 #include <fstream>
@@ -63,9 +63,9 @@ protected:
         m_options.environment["RIGVET_FAKE_LOG"] = m_tools.File("calls.log");
     }
 
-    std::string WorkFolder() const { return m_temp.Path() + "/sm3/qualify"; }
+    std::string WorkFolder() const { return m_temp.Path().string() + "/sm3/qualify"; }
     std::string Report() const { return WorkFolder() + "/qdxd.xml"; }
-    std::string Calls() const { return ReadWholeFile(m_tools.File("calls.log")); }
+    std::string Calls() const { return ReadTextFile(m_tools.File("calls.log")); }
 
     void UseReport(const std::string& strPath)
     {
@@ -81,23 +81,23 @@ protected:
             strDisks += "<LogicalDisk><DriveLetter>" + strMountPoint +
                         "</DriveLetter><FreeSpace>7777999999</FreeSpace></LogicalDisk>";
         }
-        std::string strReport = ReadWholeFile(kReports + "typical.xml");
+        std::string strReport = ReadTextFile(kReports + "typical.xml");
         strReport.replace(strReport.find("<LogicalDisks>"), 14, strDisks);
-        WriteWholeFile(m_tools.File("report.xml"), strReport);
+        WriteTextFile(m_tools.File("report.xml"), strReport);
         UseReport(m_tools.File("report.xml"));
     }
 
     void PrepareWorkFolder()
     {
         fs::create_directories(WorkFolder());
-        chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+        chmod((m_temp.Path().string() + "/sm3").c_str(), 0700);
         chmod(WorkFolder().c_str(), 0700);
     }
 
     SProgramResult Run() { return RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, m_options); }
 
-    CTempFolder m_temp;
-    CTempFolder m_tools;
+    CTestFolder m_temp;
+    CTestFolder m_tools;
     SProgramOptions m_options;
 };
 
@@ -223,7 +223,7 @@ TEST_F(DiagnosticsRunTest, HeldReportStopsBeforeTheCollector)
 TEST_F(DiagnosticsRunTest, ReadOnlyOldReportIsReplaced)
 {
     PrepareWorkFolder();
-    WriteWholeFile(Report(), "old");
+    WriteTextFile(Report(), "old");
     chmod(Report().c_str(), 0444);
     UseReportWithDisks();
     EXPECT_THAT(Run().strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
@@ -232,18 +232,18 @@ TEST_F(DiagnosticsRunTest, ReadOnlyOldReportIsReplaced)
 TEST_F(DiagnosticsRunTest, PlantedLinkAtTheReportIsRemovedNotFollowed)
 {
     PrepareWorkFolder();
-    WriteWholeFile(m_tools.File("secret"), "secret");
+    WriteTextFile(m_tools.File("secret"), "secret");
     fs::create_symlink(m_tools.File("secret"), Report());
     UseReportWithDisks();
     const SProgramResult result = Run();
     EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)\n"));
-    EXPECT_EQ(ReadWholeFile(m_tools.File("secret")), "secret");
+    EXPECT_EQ(ReadTextFile(m_tools.File("secret")), "secret");
 }
 
 TEST_F(DiagnosticsRunTest, LinkedWorkFolderIsRefused)
 {
-    fs::create_directory(m_temp.Path() + "/sm3");
-    chmod((m_temp.Path() + "/sm3").c_str(), 0700);
+    fs::create_directory(m_temp.Path().string() + "/sm3");
+    chmod((m_temp.Path().string() + "/sm3").c_str(), 0700);
     fs::create_directory_symlink(m_tools.Path(), WorkFolder());
     UseReportWithDisks();
     const SProgramResult result = Run();
@@ -268,7 +268,7 @@ TEST_F(DiagnosticsRunTest, ForeignWorkFolderIsRefused)
         GTEST_SKIP() << "giving a folder to another user needs root";
     }
     PrepareWorkFolder();
-    ASSERT_EQ(chown((m_temp.Path() + "/sm3").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown((m_temp.Path().string() + "/sm3").c_str(), 65534, 65534), 0);
     const SProgramResult result = Run();
     EXPECT_THAT(result.strOutput, HasSubstr(kWorkFolderRefused));
     EXPECT_EQ(Calls(), "");

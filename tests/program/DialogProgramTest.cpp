@@ -1,4 +1,4 @@
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,7 +10,7 @@ using ::testing::HasSubstr;
 namespace
 {
 // A local session whose dialog draws offscreen, runs once without a user and saves a picture.
-SProgramOptions UnattendedDialog(const CTempFolder& folder)
+SProgramOptions UnattendedDialog(const CTestFolder& folder)
 {
     SProgramOptions options;
     for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION",
@@ -53,7 +53,7 @@ TEST(DialogProgram, WithoutDisplaySaysSoInOneLineAndPointsToTheConsole)
 
 TEST(DialogProgram, FirstArgumentThatIsNoSwitchIsTheLogPath)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     const SProgramResult result =
         RunProgram(RIGVET_GUI_PATH, {"/x", folder.File("q.log"), folder.File("other.log")},
                    UnattendedDialog(folder));
@@ -66,7 +66,7 @@ TEST(DialogProgram, FirstArgumentThatIsNoSwitchIsTheLogPath)
 
 TEST(DialogProgram, DashArgumentIsASwitchAndRelativePathsStayRelative)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     std::filesystem::create_directory(folder.File("My Logs"));
     const SProgramResult result =
         RunProgram(RIGVET_GUI_PATH, {"-log.txt", "My Logs/q.log"}, UnattendedDialog(folder));
@@ -77,7 +77,7 @@ TEST(DialogProgram, DashArgumentIsASwitchAndRelativePathsStayRelative)
 
 TEST(DialogProgram, NoArgumentsWritesNoLog)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     const SProgramResult result = RunProgram(RIGVET_GUI_PATH, {}, UnattendedDialog(folder));
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
     // Only the picture of the hook is left beside the temporary folder.
@@ -91,7 +91,7 @@ TEST(DialogProgram, NoArgumentsWritesNoLog)
 
 TEST(DialogProgram, RefusesAnInvalidOverrideBeforeShowingAnything)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     for (const auto& [strName, strValue] :
          {std::pair<std::string, std::string>{"RIGVET_OS_VERSION", "7"},
           {"RIGVET_TIME_URL", "http://127.0.0.1/"}})
@@ -107,7 +107,7 @@ TEST(DialogProgram, RefusesAnInvalidOverrideBeforeShowingAnything)
 
 TEST(DialogProgram, QtOptionsAndTheirValuesAreNoLogPath)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     const SProgramResult result =
         RunProgram(RIGVET_GUI_PATH, {"-style", "fusion"}, UnattendedDialog(folder));
     EXPECT_EQ(result.nExitCode, 0) << result.strError;

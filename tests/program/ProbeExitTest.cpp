@@ -1,5 +1,5 @@
-#include "helpers/LoopbackHttpsServer.h"
-#include "program/ProgramRunner.h"
+#include "support/LoopbackHttpsServer.h"
+#include "support/ProgramRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ constexpr const char* kRequestTimeoutMs = "500";
 // ends; the end must be clean every time: exit code 0, no signal, no hang.
 TEST(ProbeExit, EndsCleanlyRightAfterATimedOutRequestEveryTime)
 {
-    const CTempFolder folder;
+    const CTestFolder folder;
     const CTestCertificate certificate(folder.File("server.pem"));
     CLoopbackHttpsServer server(certificate);
     server.SetReply(SServerReply{200, std::nullopt, false});

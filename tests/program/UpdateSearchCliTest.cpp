@@ -1,5 +1,5 @@
 // rigvet-cli on the Windows 7 path, with the update records from a file of the test's own.
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -30,14 +30,14 @@ protected:
         options.environment["RIGVET_UPDATES_FILE"] = m_folder.File("updates.txt");
         if (strUpdates)
         {
-            WriteWholeFile(m_folder.File("updates.txt"), *strUpdates);
+            WriteTextFile(m_folder.File("updates.txt"), *strUpdates);
         }
         return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, LogPath()}, options);
     }
 
     std::string LogPath() const { return m_folder.File("updates.log"); }
 
-    CTempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
@@ -49,7 +49,7 @@ TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
     EXPECT_THAT(result.strOutput,
                 HasSubstr("Windows Updates: PASS (4474419, 4490628, 4536952 installed)\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
-    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4490628,4536952");
 }
 
 TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
@@ -62,7 +62,7 @@ TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
                           "    Windows 7 SP1 needs the updates 4474419, 4490628, 4536952\n"));
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK (not compared)\n"
                                             "    not compared: the Windows updates test failed\n"));
-    EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
 }
 
 TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
@@ -75,6 +75,6 @@ TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
                   "has failed. The testing has been aborted.\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred - 10003]")));
     EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
-    EXPECT_EQ(ReadWholeFile(LogPath()), "");
+    EXPECT_EQ(ReadTextFile(LogPath()), "");
 }
 } // namespace

@@ -1,5 +1,5 @@
-#include "TestFolder.h"
-#include "program/ProgramRunner.h"
+#include "support/ProgramRunner.h"
+#include "support/TestFolder.h"
 #include "ui/cli/AppendFile.h"
 
 #include <gmock/gmock.h>
@@ -31,25 +31,25 @@ TEST(CAppendFile, HeaderOnlyWhenTheFileIsNewOrEmpty)
         ASSERT_TRUE(file.Open(Wide(path)));
         EXPECT_TRUE(file.AppendRecord("h\r\n", "3\r\n"));
     }
-    EXPECT_EQ(ReadWholeFile(path.string()), "h\r\n1\r\n2\r\n3\r\n");
+    EXPECT_EQ(ReadTextFile(path.string()), "h\r\n1\r\n2\r\n3\r\n");
 
     const std::filesystem::path empty = folder.Path() / "empty.csv";
-    WriteWholeFile(empty.string(), "");
+    WriteTextFile(empty.string(), "");
     CAppendFile file;
     ASSERT_TRUE(file.Open(Wide(empty)));
     EXPECT_TRUE(file.AppendRecord("h\r\n", "1\r\n"));
-    EXPECT_EQ(ReadWholeFile(empty.string()), "h\r\n1\r\n");
+    EXPECT_EQ(ReadTextFile(empty.string()), "h\r\n1\r\n");
 }
 
 TEST(CAppendFile, WhatIsThereIsKept)
 {
     CTestFolder folder;
     const std::filesystem::path path = folder.Path() / "results.csv";
-    WriteWholeFile(path.string(), "earlier\r\n");
+    WriteTextFile(path.string(), "earlier\r\n");
     CAppendFile file;
     ASSERT_TRUE(file.Open(Wide(path)));
     EXPECT_TRUE(file.AppendRecord("h\r\n", "1\r\n"));
-    EXPECT_EQ(ReadWholeFile(path.string()), "earlier\r\n1\r\n");
+    EXPECT_EQ(ReadTextFile(path.string()), "earlier\r\n1\r\n");
 }
 
 TEST(CAppendFile, FailuresAreReported)

@@ -2,7 +2,7 @@
 
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
-#include "unit/UpdateTestFolder.h"
+#include "support/TestFolder.h"
 #include "updates/SearchInstalledUpdates.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ std::int32_t SearchFailureCode(const std::optional<std::string>& strPath)
 
 TEST(CFileUpdateAgent, SearchReportsTheFileInOrder)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     CFileUpdateAgent agent(folder.Write("updates.txt", "982018\r\n4536952,4474419\n\n4490628"));
     std::wstring strFound;
     EXPECT_TRUE(SearchInstalledUpdates(agent, kRequired, strFound));
@@ -40,7 +40,7 @@ TEST(CFileUpdateAgent, SearchReportsTheFileInOrder)
 
 TEST(CFileUpdateAgent, MissingArticleIsFalse)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     CFileUpdateAgent agent(folder.Write("updates.txt", "4474419\n4490628\n"));
     std::wstring strFound;
     EXPECT_FALSE(SearchInstalledUpdates(agent, kRequired, strFound));
@@ -49,7 +49,7 @@ TEST(CFileUpdateAgent, MissingArticleIsFalse)
 
 TEST(CFileUpdateAgent, EmptyFileIsNoUpdateAtAll)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     CFileUpdateAgent agent(folder.Write("updates.txt", ""));
     std::wstring strFound;
     EXPECT_FALSE(SearchInstalledUpdates(agent, L"", strFound));
@@ -58,7 +58,7 @@ TEST(CFileUpdateAgent, EmptyFileIsNoUpdateAtAll)
 
 TEST(CFileUpdateAgent, FileIsReadAgainAtEachSearch)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     const std::string strPath = folder.Write("updates.txt", "1\n");
     CFileUpdateAgent agent(strPath);
     std::wstring strFound;
@@ -76,20 +76,20 @@ TEST(CFileUpdateAgent, NoPathFailsLikeAnAgentThatCannotBeCreated)
 
 TEST(CFileUpdateAgent, MissingFileFailsLikeAnAgentThatCannotBeCreated)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     EXPECT_EQ(SearchFailureCode(folder.File("absent.txt")), 11000);
 }
 
 TEST(CFileUpdateAgent, UnreadableFileFailsLikeAnAgentThatCannotBeCreated)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     std::filesystem::create_directory(folder.File("a-folder"));
     EXPECT_EQ(SearchFailureCode(folder.File("a-folder")), 11000);
 }
 
 TEST(CFileUpdateAgent, IndexOutsideACollectionDeliversNothing)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     CFileUpdateAgent agent(folder.Write("updates.txt", "1\n"));
     std::unique_ptr<IUpdateSessionObject> pSession;
     ASSERT_EQ(agent.CreateUpdateSession(pSession), kAgentStatusOk);

@@ -1,8 +1,8 @@
 #include "ui/CRigvetDlg.h"
 
 #include "FakeQualificationSteps.h"
-#include "program/ProgramRunner.h"
 #include "support/LoadResourceString.h"
+#include "support/ProgramRunner.h"
 #include "support/TextConvert.h"
 
 #include <gmock/gmock.h>
@@ -267,18 +267,18 @@ TEST_F(CRigvetDlgTest, Windows8NeverSearchesUpdates)
 
 TEST_F(CRigvetDlgTest, LogFileHoldsExactlyTheUpdatesLineOnWindows7)
 {
-    CTempFolder folder;
+    CTestFolder folder;
     const std::string strLog = folder.File("q.log");
     m_dialog.m_strLogPath = Utf8ToWide(strLog);
     Windows7();
     m_steps.m_strUpdatesFound = L"4474419,4490628,4474419";
     m_dialog.RunQualification();
-    EXPECT_EQ(ReadWholeFile(strLog),
+    EXPECT_EQ(ReadTextFile(strLog),
               "The following updates were found on the system: 4474419,4490628,4474419");
 
     m_steps.m_strUpdatesFound.clear();
     m_dialog.RunQualification();
-    EXPECT_EQ(ReadWholeFile(strLog), "The following updates were found on the system: ");
+    EXPECT_EQ(ReadTextFile(strLog), "The following updates were found on the system: ");
 }
 
 TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)
@@ -305,23 +305,23 @@ TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)
     for (const SCase& testCase : aCases)
     {
         SCOPED_TRACE(testCase.pszName);
-        CTempFolder folder;
+        CTestFolder folder;
         const std::string strLog = folder.File("run.log");
-        WriteWholeFile(strLog, "left from an earlier run");
+        WriteTextFile(strLog, "left from an earlier run");
         CFakeQualificationSteps steps;
         CRecordingView view;
         testCase.arrange(steps, view);
         CRigvetDlg dialog(view, steps);
         dialog.m_strLogPath = Utf8ToWide(strLog);
         dialog.RunQualification();
-        EXPECT_EQ(ReadWholeFile(strLog), "");
+        EXPECT_EQ(ReadTextFile(strLog), "");
         EXPECT_FALSE(dialog.m_logFile.IsOpen());
     }
 }
 
 TEST_F(CRigvetDlgTest, APipeWithoutReaderAsLogPathDoesNotHoldTheRun)
 {
-    CTempFolder folder;
+    CTestFolder folder;
     const std::string strPipe = folder.File("pipe");
     ASSERT_EQ(mkfifo(strPipe.c_str(), 0600), 0);
     m_dialog.m_strLogPath = Utf8ToWide(strPipe);

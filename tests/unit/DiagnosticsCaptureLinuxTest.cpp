@@ -1,7 +1,7 @@
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <climits>
 #include <gtest/gtest.h>

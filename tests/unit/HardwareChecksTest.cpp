@@ -2,6 +2,7 @@
 
 #include "diagnostics/XmlReport.h"
 #include "support/TextConvert.h"
+#include "support/XmlText.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,8 +19,8 @@ std::unique_ptr<IXmlDocument> LoadFixture(const std::string& strName)
 
 std::unique_ptr<IXmlDocument> LoadText(const std::string& strXml)
 {
-    auto pDocument = CreateXmlDocument();
-    EXPECT_TRUE(pDocument->LoadContent(std::vector<char>(strXml.begin(), strXml.end())));
+    std::unique_ptr<IXmlDocument> pDocument = LoadXmlText(strXml);
+    EXPECT_NE(pDocument, nullptr);
     return pDocument;
 }
 
@@ -290,8 +291,7 @@ TEST(EvaluateHardwareReport, DamagedReportsAreHandled)
                 strDamaged.insert(nAt, strOriginal.substr(random() % strOriginal.size(), 12));
             }
         }
-        auto pDocument = CreateXmlDocument();
-        if (pDocument->LoadContent(std::vector<char>(strDamaged.begin(), strDamaged.end())))
+        if (const std::unique_ptr<IXmlDocument> pDocument = LoadXmlText(strDamaged))
         {
             TestResults results;
             EvaluateHardwareReport(*pDocument, results, L"C:\\");

@@ -1,7 +1,7 @@
 #include "clock/HttpDate.h"
 
-#include "helpers/HttpDateText.h"
-#include "helpers/ScopedTimeZone.h"
+#include "support/HttpDateText.h"
+#include "support/ScopedTimeZone.h"
 #include "support/TextConvert.h"
 
 #include <cctype>

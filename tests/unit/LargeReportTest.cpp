@@ -1,8 +1,8 @@
-#include "common/LargeReport.h"
+#include "support/LargeReport.h"
 
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

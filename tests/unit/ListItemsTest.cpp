@@ -6,37 +6,6 @@
 
 namespace
 {
-struct SSplitCase
-{
-    const char* pszName;
-    std::wstring strList;
-    std::vector<std::wstring> aExpected;
-};
-
-class SplitListItemsTest : public ::testing::TestWithParam<SSplitCase>
-{
-};
-
-TEST_P(SplitListItemsTest, ReadsItemsLikeGetlineOnComma)
-{
-    const SSplitCase& testCase = GetParam();
-    const std::vector<std::wstring_view> aItems = SplitListItems(testCase.strList);
-    const std::vector<std::wstring> aActual(aItems.begin(), aItems.end());
-    EXPECT_EQ(aActual, testCase.aExpected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SplitListItemsTest,
-    ::testing::Values(SSplitCase{"EmptyListHasNoItem", L"", {}},
-                      SSplitCase{"OneItem", L"4474419", {L"4474419"}},
-                      SSplitCase{"BlanksStayInItems", L"a, b ,c", {L"a", L" b ", L"c"}},
-                      SSplitCase{"TrailingCommaAddsNothing", L"a,b,", {L"a", L"b"}},
-                      SSplitCase{"TwoCommasMakeAnEmptyItem", L"a,,b", {L"a", L"", L"b"}},
-                      SSplitCase{"LoneCommaIsOneEmptyItem", L",", {L""}},
-                      SSplitCase{"LeadingCommaIsAnEmptyItem", L",a", {L"", L"a"}},
-                      SSplitCase{"TwoTrailingCommasAddOneEmptyItem", L"a,,", {L"a", L""}},
-                      SSplitCase{"BlankAfterLastCommaIsAnItem", L"a, ", {L"a", L" "}}),
-    [](const ::testing::TestParamInfo<SSplitCase>& info) { return info.param.pszName; });
 
 struct STrimCase
 {

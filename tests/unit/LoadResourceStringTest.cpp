@@ -1,6 +1,7 @@
 #include "support/LoadResourceString.h"
 
 #include "support/CZelSimpleException.h"
+#include "support/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(LoadResourceString, TheTableHoldsExactlyTheProgramsIds)
     std::vector<unsigned int> aFound;
     for (unsigned int nId = 0; nId < 70000; ++nId)
     {
-        if (FindStringTableEntry(nId) != nullptr)
+        if (LoadStringTableEntry(nId))
         {
             aFound.push_back(nId);
             EXPECT_FALSE(LoadResourceString(nId, 0, 0, 0, 0).empty()) << nId;

@@ -1,5 +1,7 @@
 #include "diagnostics/MountPoints.h"
 
+#include "diagnostics/DriveRoot.h"
+
 #include <gtest/gtest.h>
 
 namespace

@@ -7,30 +7,6 @@
 
 namespace
 {
-struct SSplitCase
-{
-    const wchar_t* pszText;
-    std::vector<std::wstring> aExpected;
-};
-
-class SplitDelimitedFieldsTest : public ::testing::TestWithParam<SSplitCase>
-{
-};
-
-TEST_P(SplitDelimitedFieldsTest, SplitsLikeAStream)
-{
-    EXPECT_EQ(SplitDelimitedFields(GetParam().pszText, L','), GetParam().aExpected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SplitDelimitedFieldsTest,
-                         ::testing::Values(SSplitCase{L"", {}}, SSplitCase{L"a", {L"a"}},
-                                           SSplitCase{L"a,b", {L"a", L"b"}},
-                                           SSplitCase{L"a,", {L"a"}},
-                                           SSplitCase{L",a", {L"", L"a"}},
-                                           SSplitCase{L"a,,b", {L"a", L"", L"b"}},
-                                           SSplitCase{L",", {L""}}, SSplitCase{L",,", {L"", L""}},
-                                           SSplitCase{L"a,,", {L"a", L""}}));
-
 struct SInt64Case
 {
     const wchar_t* pszText;

@@ -1,6 +1,6 @@
 #include "ui/cli/SavedReportJudgement.h"
 
-#include "TestFolder.h"
+#include "support/TestFolder.h"
 #include "ui/CSystemSteps.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,5 @@
 #include "support/CZelSimpleException.h"
-#include "unit/UpdateTestFolder.h"
+#include "support/TestFolder.h"
 #include "updates/SearchInstalledUpdates.h"
 #include "updates/SystemUpdateAgent.h"
 
@@ -58,7 +58,7 @@ std::int32_t FailureCode()
 
 TEST(SystemUpdateAgentLinux, ReadsTheFileTheVariableNames)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     const CUpdatesFileVariable variable(folder.Write("updates.txt", "1,2\n"));
     std::wstring strFound;
     EXPECT_TRUE(SearchInstalledUpdates(*CreateSystemUpdateAgent(), L"2", strFound));

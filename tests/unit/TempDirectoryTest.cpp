@@ -20,7 +20,7 @@ TEST_P(ChooseTempDirectoryTest, PrefersThePrivateRuntimeDirectory)
 {
     std::vector<std::wstring> aAsked;
     const std::wstring strChosen =
-        ChooseTempDirectory({GetParam().strRuntime, GetParam().strTemporary},
+        ChooseTempDirectory({GetParam().strRuntime, GetParam().strTemporary, L"/tmp"},
                             [&](const std::wstring& strPath)
                             {
                                 aAsked.push_back(strPath);

@@ -4,9 +4,9 @@
 #include "run/MessageBoxStyle.h"
 #include "run/OsVersion.h"
 #include "support/LoadResourceString.h"
+#include "support/TestFolder.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
-#include "unit/UpdateTestFolder.h"
 #include "updates/CFileUpdateAgent.h"
 #include "updates/SearchInstalledUpdates.h"
 
@@ -124,9 +124,9 @@ protected:
         return *m_pDialog;
     }
 
-    std::string Log() const { return CUpdateTestFolder::Read(m_strLogPath); }
+    std::string Log() const { return ReadTextFile(m_strLogPath); }
 
-    CUpdateTestFolder m_folder;
+    CTestFolder m_folder;
     std::string m_strLogPath = m_folder.File("updates.log");
     std::unique_ptr<CUpdateRunView> m_pView;
     std::unique_ptr<CUpdatePathSteps> m_pSteps;

@@ -1,6 +1,6 @@
 #include "updates/UpdatesFile.h"
 
-#include "unit/UpdateTestFolder.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadUpdatesFile, ReadsTheBytesOfARegularFile)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     const std::string strContent("1\r\n2\0"
                                  "3\n",
                                  7);
@@ -70,34 +70,34 @@ TEST(ReadUpdatesFile, ReadsTheBytesOfARegularFile)
 
 TEST(ReadUpdatesFile, ReadsAnEmptyFile)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     EXPECT_EQ(ReadUpdatesFile(folder.Write("updates.txt", "")), std::string());
 }
 
 TEST(ReadUpdatesFile, ReadsAFileLargerThanOneBuffer)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     const std::string strContent(200000, '7');
     EXPECT_EQ(ReadUpdatesFile(folder.Write("updates.txt", strContent)), strContent);
 }
 
 TEST(ReadUpdatesFile, MissingFileGivesNothing)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     EXPECT_FALSE(ReadUpdatesFile(folder.File("absent.txt")));
     EXPECT_FALSE(ReadUpdatesFile(""));
 }
 
 TEST(ReadUpdatesFile, FolderGivesNothing)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     std::filesystem::create_directory(folder.File("sub"));
     EXPECT_FALSE(ReadUpdatesFile(folder.File("sub")));
 }
 
 TEST(ReadUpdatesFile, FifoGivesNothingInsteadOfWaiting)
 {
-    const CUpdateTestFolder folder;
+    const CTestFolder folder;
     ASSERT_EQ(mkfifo(folder.File("fifo").c_str(), 0600), 0);
     EXPECT_FALSE(ReadUpdatesFile(folder.File("fifo")));
 }

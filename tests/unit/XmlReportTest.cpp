@@ -1,7 +1,9 @@
 #include "diagnostics/XmlReport.h"
 
+#include "diagnostics/FileExists.h"
 #include "support/CZelSimpleException.h"
-#include "unit/TestFolder.h"
+#include "support/TestFolder.h"
+#include "support/XmlText.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,12 +16,7 @@ const fs::path kReports = fs::path(RIGVET_FIXTURES_DIR) / "reports";
 
 std::unique_ptr<IXmlDocument> LoadText(const std::string& strXml)
 {
-    auto pDocument = CreateXmlDocument();
-    if (!pDocument->LoadContent(std::vector<char>(strXml.begin(), strXml.end())))
-    {
-        return nullptr;
-    }
-    return pDocument;
+    return LoadXmlText(strXml);
 }
 
 std::int32_t LengthOf(const IXmlDocument& document, const wchar_t* pszQuery)

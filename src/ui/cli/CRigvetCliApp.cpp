@@ -1,5 +1,6 @@
 #include "ui/cli/CRigvetCliApp.h"
 
+#include "support/PathSeparator.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/cli/AppendFile.h"
@@ -168,7 +169,7 @@ void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment
 int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliEnvironment& environment,
                  IQualificationSteps& steps)
 {
-    const SCliParse parse = ParseCliOptions(aArguments, environment.bPosixPaths);
+    const SCliParse parse = ParseCliOptions(aArguments, GetPathSeparator() == L'/');
     const SCliOptions& options = parse.options;
     if (!parse.strError.empty())
     {

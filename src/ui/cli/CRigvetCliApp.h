@@ -16,7 +16,6 @@ struct SCliEnvironment
     bool bInputIsTerminal; // the consent question may be asked
     bool bErrorIsTerminal; // the progress line is shown
     bool bColour;          // the verdicts on standard output are coloured
-    bool bPosixPaths;      // "/" separates folders, so "/tmp/q.log" is a path, not a switch
     std::wstring strMachineName;
     std::wstring strProgramVersion; // the file version, a.b.c.d
 };

@@ -1,6 +1,7 @@
 #include "ui/cli/RequirementResults.h"
 
 #include "run/RequiredUpdates.h"
+#include "support/TextSplit.h"
 #include "ui/cli/JudgedValueText.h"
 #include "ui/cli/OperatingSystemClass.h"
 #include "updates/ListItems.h"
@@ -206,7 +207,7 @@ bool IsReadFromReport(ERequirement requirement)
 std::vector<std::wstring> GetRequiredArticles()
 {
     std::vector<std::wstring> aArticles;
-    for (const std::wstring_view strItem : SplitListItems(kRequiredUpdates))
+    for (const std::wstring_view strItem : SplitFields(kRequiredUpdates, L','))
     {
         aArticles.emplace_back(TrimListItem(strItem));
     }
@@ -215,7 +216,7 @@ std::vector<std::wstring> GetRequiredArticles()
 
 std::vector<std::wstring> FindRequiredArticles(const std::wstring& strFound)
 {
-    const std::vector<std::wstring_view> aIds = SplitListItems(strFound);
+    const std::vector<std::wstring_view> aIds = SplitFields(strFound, L',');
     std::vector<std::wstring> aFound;
     for (const std::wstring& strArticle : GetRequiredArticles())
     {

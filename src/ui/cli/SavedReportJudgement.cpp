@@ -2,10 +2,10 @@
 
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/PathText.h"
-#include "diagnostics/WorkFolder.h"
 #include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
+#include "support/PathSeparator.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "ui/cli/OperatingSystemClass.h"

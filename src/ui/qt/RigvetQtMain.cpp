@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     const bool bScreenshot = pszScreenshot != nullptr && *pszScreenshot != '\0';
     CRigvetWindow window(steps, GetModulePath(),
                          bScreenshot ? AnswerBoxUnattended : CRigvetWindow::RunModalBox);
-    window.GetController().m_strLogPath = FindLogPath(aArguments, true);
+    window.GetController().m_strLogPath = FindLogPath(aArguments);
     if (bScreenshot)
     {
         return RunOnceAndSaveScreenshot(window, QString::fromLocal8Bit(pszScreenshot))
