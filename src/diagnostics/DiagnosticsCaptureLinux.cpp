@@ -1,3 +1,4 @@
+#include "diagnostics/CollectorLocation.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
@@ -6,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +28,14 @@ public:
 private:
     posix_spawn_file_actions_t m_actions;
 };
+
+// A regular file that this user may run; a folder of that name does not count.
+bool IsRunnableFile(const std::string& strPath)
+{
+    struct stat status = {};
+    return stat(strPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           access(strPath.c_str(), X_OK) == 0;
+}
 
 SChildOutcome WaitForChild(pid_t nChild)
 {
@@ -53,8 +63,10 @@ std::wstring FindCollectorProgram()
         const bool bRelative = *pszOverride != '/' && getcwd(aFolder, sizeof(aFolder)) != nullptr;
         return Utf8ToWide(bRelative ? std::string(aFolder) + "/" + pszOverride : pszOverride);
     }
-    const std::wstring strOwnPath = GetModulePath();
-    return strOwnPath.substr(0, strOwnPath.rfind(L'/') + 1) + kCollectorName;
+    const std::vector<std::wstring> aCandidates =
+        ListCollectorCandidates(GetModulePath(), kCollectorName, kCollectorInstallFolder);
+    return ChooseCollectorProgram(aCandidates, [](const std::wstring& strPath)
+                                  { return IsRunnableFile(WideToUtf8(strPath)); });
 }
 
 SChildOutcome RunCollector(const std::wstring& strProgram,
