@@ -2,31 +2,14 @@
 
 #include "support/TextConvert.h"
 #include "ui/CommandLine.h"
+#include "ui/ManualFormat.h"
+#include "ui/cli/CliManual.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
 namespace
 {
-constexpr const char* kUsage =
-    "Usage: rigvet-cli [--consent=yes|no] [--json] [--csv FILE] [LOGFILE]\n"
-    "       rigvet-cli --report FILE... [--system-drive DRIVE] [--json] [--csv FILE]\n"
-    "       rigvet-cli --explain | --help | --version\n"
-    "Runs the PC qualification test once and prints one verdict per requirement, or judges\n"
-    "diagnostics reports saved earlier.\n"
-    "  --consent=yes|no      answer the internet-consent question (default: ask on a\n"
-    "                        terminal, otherwise No)\n"
-    "  --json                write the result as JSON to standard output instead of text\n"
-    "                        (one object; an array of objects with --report)\n"
-    "  --csv FILE            append one row per result to FILE (header when new or empty)\n"
-    "  --report FILE...      judge saved diagnostics reports: no capture, no network\n"
-    "  --system-drive DRIVE  with --report: judge the free space of DRIVE (C:, /home)\n"
-    "  --explain             print what each requirement means\n"
-    "  --version             print the program's file version\n"
-    "  LOGFILE               file that receives the Windows updates found\n"
-    "Exit codes: 0 all passed, 1 a FAIL, 2 no FAIL but an UNK, 3 refused or cancelled,\n"
-    "4 ended on an error, 64 bad usage, 74 the CSV file could not be written.\n";
-
 std::vector<std::string> ToCli11Order(const std::vector<std::wstring>& aArguments)
 {
     // CLI11 takes the arguments last first.
@@ -122,5 +105,7 @@ SCliParse ParseCliOptions(const std::vector<std::wstring>& aArguments, bool bPos
 
 const char* GetCliUsage()
 {
-    return kUsage;
+    // Made from the table that the manual page is made from, so the two say the same.
+    static const std::string strUsage = FormatUsage(GetCliManual());
+    return strUsage.c_str();
 }
