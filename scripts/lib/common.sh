@@ -13,19 +13,27 @@ RIGVET_PACKAGES=(
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata
 )
+# What making and testing the shipped files needs besides (scripts/package, scripts/test): CPack's
+# helpers for the Debian package, the package and metadata checkers, the manual page viewer, the
+# zip tools, and Ansible with apt support for the fleet playbook. scripts/run does without them.
+RIGVET_PACKAGING_PACKAGES=(
+    dpkg-dev file lintian appstream man-db zip unzip ansible-core python3-apt
+)
 
+# The packages named, of those given, that are not installed.
 rigvet_missing_packages() {
     local package
-    for package in "${RIGVET_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             echo "$package"
         fi
     done
 }
 
+# Installs what is missing of RIGVET_PACKAGES and of the further packages given.
 rigvet_install_packages() {
     local missing
-    missing="$(rigvet_missing_packages)"
+    missing="$(rigvet_missing_packages "${RIGVET_PACKAGES[@]}" "$@")"
     [ -z "$missing" ] && return 0
     echo "Installing Debian packages:" $missing
     local sudo=""
