@@ -72,7 +72,10 @@ SProgramManual BuildCliManual()
     };
     manual.aEnvironment = GetSharedEnvironmentEntries();
     manual.aEnvironment.push_back(
-        {"NO_COLOR", "When set, the verdicts on a terminal are not coloured.", ""});
+        {"NO_COLOR, TERM",
+         "PASS is green and FAIL red only when standard output is a terminal whose TERM is not "
+         "dumb and NO_COLOR is unset or empty.",
+         ""});
     manual.aFiles = GetSharedFileEntries();
     manual.aExamples = {
         {"rigvet-cli --consent=no", "Run the test without the internet and print the verdicts:"},
