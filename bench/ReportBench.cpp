@@ -6,6 +6,7 @@
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
 #include "support/LargeReport.h"
+#include "support/TestFolder.h"
 #include "support/TextConvert.h"
 
 #include <algorithm>
@@ -146,10 +147,8 @@ int main(int argc, char** argv)
     const double fMegabytes = argc > 1 ? std::atof(argv[1]) : 5.0;
     const int nRepetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
 
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("rigvet-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directory(folder);
-    const std::string strPath = (folder / "qdxd.xml").string();
+    const CTestFolder folder;
+    const std::string strPath = folder.File("qdxd.xml");
     const std::string strXml =
         GenerateLargeReport(static_cast<std::size_t>(fMegabytes * 1024 * 1024));
     std::ofstream(strPath, std::ios::binary) << strXml;
@@ -168,7 +167,6 @@ int main(int argc, char** argv)
     const STimes rigvet = Summarise(aRigvetMs);
     const long long llPugixml = MeasurePeakBytes("pugixml", strPath);
     const long long llRigvet = MeasurePeakBytes("rigvet", strPath);
-    std::filesystem::remove_all(folder);
 
     std::printf("report: %.2f MB (%zu bytes), %d repetitions\n", fFileMB, strXml.size(),
                 nRepetitions);

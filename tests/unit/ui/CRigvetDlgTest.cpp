@@ -1,8 +1,9 @@
 #include "ui/CRigvetDlg.h"
 
-#include "FakeQualificationSteps.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/LoadResourceString.h"
 #include "support/ProgramRunner.h"
+#include "support/RecordingView.h"
 #include "support/TextConvert.h"
 
 #include <gmock/gmock.h>
@@ -32,12 +33,7 @@ protected:
         m_steps.m_hardware.m_nMemoryMB = 8192;
         m_steps.m_hardware.m_nFreeDiskMB = 50000;
     }
-    void Windows7()
-    {
-        m_steps.m_nMajor = 6;
-        m_steps.m_nMinor = 1;
-        m_steps.m_nServicePack = 1;
-    }
+    void Windows7() { m_steps.m_osVersion = {6, 1, 1}; }
     std::vector<EVerdict> Verdicts()
     {
         std::vector<EVerdict> aVerdicts;
@@ -137,9 +133,7 @@ TEST_F(CRigvetDlgTest, StartupGatesRefuseAfterTheConsentQuestion)
             CFakeQualificationSteps steps;
             CRecordingView view;
             steps.m_bRemote = testCase.bRemote;
-            steps.m_nMajor = testCase.nMajor;
-            steps.m_nMinor = testCase.nMinor;
-            steps.m_nServicePack = testCase.nServicePack;
+            steps.m_osVersion = {testCase.nMajor, testCase.nMinor, testCase.nServicePack};
             view.m_nConsentAnswer = nAnswer;
             CRigvetDlg dialog(view, steps);
             dialog.RunQualification();
@@ -191,9 +185,7 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
         SCOPED_TRACE(std::string(testCase.pszStep) + " " + std::to_string(testCase.nCode));
         CFakeQualificationSteps steps;
         CRecordingView view;
-        steps.m_nMajor = 6;
-        steps.m_nMinor = 1;
-        steps.m_nServicePack = 1;
+        steps.m_osVersion = {6, 1, 1};
         steps.m_hardware.m_nMemoryMB = 8192;
         steps.FailAt(testCase.pszStep, CZelSimpleException(testCase.nCode, L"the message"));
         bool bBusyDuringBox = false;
@@ -298,7 +290,7 @@ TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)
         {"Windows 7, failed search",
          [](CFakeQualificationSteps& steps, CRecordingView&)
          {
-             steps.m_nMajor = 6, steps.m_nMinor = 1, steps.m_nServicePack = 1;
+             steps.m_osVersion = {6, 1, 1};
              steps.FailAt("SearchInstalledUpdates", CZelSimpleException(11003, L"x"));
          }},
     };

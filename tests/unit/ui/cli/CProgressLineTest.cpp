@@ -1,6 +1,6 @@
 #include "ui/cli/CProgressLine.h"
 
-#include "FakeQualificationSteps.h"
+#include "support/FakeQualificationSteps.h"
 #include "ui/cli/CProgressSteps.h"
 
 #include <gmock/gmock.h>

@@ -1,7 +1,8 @@
 #include "ui/cli/LiveRunResult.h"
 
-#include "FakeQualificationSteps.h"
 #include "support/CZelSimpleException.h"
+#include "support/FakeQualificationSteps.h"
+#include "support/RecordingView.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,12 +28,7 @@ protected:
         return DescribeLiveResult(m_dialog, m_steps.IsOsVersionOrGreater(6, 2, 0));
     }
 
-    void Windows7()
-    {
-        m_steps.m_nMajor = 6;
-        m_steps.m_nMinor = 1;
-        m_steps.m_nServicePack = 1;
-    }
+    void Windows7() { m_steps.m_osVersion = {6, 1, 1}; }
 
     static std::vector<EVerdict> Verdicts(const SQualificationResult& result)
     {
@@ -91,9 +87,7 @@ TEST_F(LiveRunResultTest, RunsThatDidNotTest)
         SCOPED_TRACE(testCase.pszName);
         m_view.m_nConsentAnswer = testCase.nConsent;
         m_steps.m_bRemote = testCase.bRemote;
-        m_steps.m_nMajor = 6;
-        m_steps.m_nMinor = 1;
-        m_steps.m_nServicePack = testCase.nServicePack;
+        m_steps.m_osVersion = {6, 1, testCase.nServicePack};
         const SQualificationResult result = Run();
         EXPECT_EQ(result.outcome, testCase.outcome);
         EXPECT_EQ(result.stop, testCase.stop);

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "run/IQualificationSteps.h"
-#include "run/IRunView.h"
-#include "run/MessageBoxStyle.h"
+#include "run/OsVersion.h"
 #include "support/CZelSimpleException.h"
 
 #include <deque>
@@ -13,7 +12,9 @@
 #include <tuple>
 #include <vector>
 
-// A run's steps scripted by the test; every call is recorded by name, in order.
+// The one fake of the run's steps: each answers what the test set, so every path of the run can
+// be reached without the machine's hardware, updates or network. Every step is recorded by name,
+// in order.
 class CFakeQualificationSteps : public IQualificationSteps
 {
 public:
@@ -30,8 +31,7 @@ public:
     bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                               std::uint16_t nServicePack) override
     {
-        return std::tie(m_nMajor, m_nMinor, m_nServicePack) >=
-               std::tie(nMajor, nMinor, nServicePack);
+        return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePack);
     }
     void CreateWorkFolder() override { Step("CreateWorkFolder"); }
     std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
@@ -41,7 +41,14 @@ public:
         Step("FileExistsNormalized");
         return m_bReportLocked;
     }
-    void CaptureDiagnosticsReport() override { Step("CaptureDiagnosticsReport"); }
+    void CaptureDiagnosticsReport() override
+    {
+        if (m_onCapture)
+        {
+            m_onCapture();
+        }
+        Step("CaptureDiagnosticsReport");
+    }
     std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
     {
         Step("LoadDiagnosticsReport");
@@ -66,10 +73,11 @@ public:
         strFound = m_strUpdatesFound;
         return m_bUpdatesInstalled;
     }
-    SHttpDateResponse RequestInternetDate(const std::wstring&) override
+    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
     {
         Step("RequestInternetDate");
-        return m_timeResponse;
+        m_aUserAgents.push_back(strUserAgent);
+        return m_request ? m_request(strUserAgent) : m_timeResponse;
     }
     std::time_t GetSystemTime() override { return m_systemTime; }
 
@@ -82,14 +90,18 @@ public:
 
     std::vector<std::string> m_aCalls;
     bool m_bRemote = false;
-    std::uint16_t m_nMajor = 10, m_nMinor = 0, m_nServicePack = 0;
+    SOsVersion m_osVersion{10, 0, 0}; // the Windows version the run sees
     bool m_bReportLocked = false;
     TestResults m_hardware;
     bool m_bVirtualAdapter = false;
     bool m_bUpdatesInstalled = false;
     std::wstring m_strUpdatesFound;
     SHttpDateResponse m_timeResponse{200, L"Thu, 01 Jan 2026 00:00:00 GMT"};
-    std::time_t m_systemTime = 1767225600; // 2026-01-01 00:00:00 UTC
+    // Answers the clock's request in place of m_timeResponse when set.
+    std::function<SHttpDateResponse(const std::wstring&)> m_request;
+    std::vector<std::wstring> m_aUserAgents; // one per request sent
+    std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
+    std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
     std::wstring m_strDriveRootSeen;
     std::wstring m_strRequiredSeen;
 
@@ -110,61 +122,4 @@ private:
 
     std::string m_strFailingStep;
     std::optional<CZelSimpleException> m_failure;
-};
-
-// A window that records what the run asked of it; message boxes are answered from a script.
-class CRecordingView : public IRunView
-{
-public:
-    struct SBox
-    {
-        std::wstring strCaption;
-        std::wstring strText;
-        unsigned int nStyle;
-    };
-
-    int ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
-                       unsigned int nStyle) override
-    {
-        m_aBoxes.push_back({strCaption, strText, nStyle});
-        m_aEvents.push_back(L"box:" + strCaption);
-        if (m_onBox)
-        {
-            m_onBox();
-        }
-        if ((nStyle & MessageBoxStyle::kButtonMask) == MessageBoxStyle::kYesNoCancel)
-        {
-            return m_nConsentAnswer;
-        }
-        return MessageBoxAnswer::kOk;
-    }
-    void ShowBusyText(bool bShow) override
-    {
-        m_bBusyShown = bShow;
-        m_aEvents.push_back(bShow ? L"busy:show" : L"busy:hide");
-    }
-    void EnableRunButton(bool bEnable) override
-    {
-        m_bButtonEnabled = bEnable;
-        m_aEvents.push_back(bEnable ? L"button:enable" : L"button:disable");
-    }
-    void Invalidate() override { m_aEvents.push_back(L"invalidate"); }
-    void Repaint() override { m_aEvents.push_back(L"repaint"); }
-
-    std::vector<std::wstring> Captions() const
-    {
-        std::vector<std::wstring> aCaptions;
-        for (const SBox& box : m_aBoxes)
-        {
-            aCaptions.push_back(box.strCaption);
-        }
-        return aCaptions;
-    }
-
-    int m_nConsentAnswer = MessageBoxAnswer::kYes;
-    std::vector<SBox> m_aBoxes;
-    std::vector<std::wstring> m_aEvents;
-    bool m_bBusyShown = false;
-    bool m_bButtonEnabled = true;
-    std::function<void()> m_onBox;
 };

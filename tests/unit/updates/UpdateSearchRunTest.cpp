@@ -1,9 +1,10 @@
 // The update step inside the whole run: the real controller, the real file-backed search and a
 // real log file; only the diagnostics, the time source and the window are stand-ins.
-#include "FakeQualificationSteps.h"
 #include "run/MessageBoxStyle.h"
 #include "run/OsVersion.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/LoadResourceString.h"
+#include "support/RecordingView.h"
 #include "support/TestFolder.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
@@ -16,51 +17,12 @@
 #include <string>
 #include <vector>
 
+using ::testing::Contains;
+using ::testing::Not;
+
 namespace
 {
 constexpr std::time_t kNow = 1700000000; // Tue, 14 Nov 2023 22:13:20 GMT
-
-struct SShownBox
-{
-    std::wstring strCaption;
-    std::wstring strText;
-};
-
-class CUpdateRunView : public IRunView
-{
-public:
-    explicit CUpdateRunView(int nConsentAnswer) : m_nConsentAnswer(nConsentAnswer) {}
-
-    int ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
-                       unsigned int nStyle) override
-    {
-        m_aBoxes.push_back({strCaption, strText});
-        return (nStyle & MessageBoxStyle::kButtonMask) == MessageBoxStyle::kYesNoCancel
-                   ? m_nConsentAnswer
-                   : MessageBoxAnswer::kOk;
-    }
-    void ShowBusyText(bool) override {}
-    void EnableRunButton(bool) override {}
-    void Invalidate() override {}
-    void Repaint() override {}
-
-    bool Showed(const std::wstring& strCaption) const
-    {
-        for (const SShownBox& box : m_aBoxes)
-        {
-            if (box.strCaption == strCaption)
-            {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::vector<SShownBox> m_aBoxes;
-
-private:
-    int m_nConsentAnswer;
-};
 
 // The scripted steps of the run tests, with the real file-backed update search on the given file
 // and a time server that agrees with the clock.
@@ -70,9 +32,7 @@ public:
     CUpdatePathSteps(SOsVersion osVersion, std::optional<std::string> strUpdatesPath)
         : m_strUpdatesPath(std::move(strUpdatesPath))
     {
-        m_nMajor = osVersion.nMajor;
-        m_nMinor = osVersion.nMinor;
-        m_nServicePack = osVersion.nServicePackMajor;
+        m_osVersion = osVersion;
         m_timeResponse = {200, L"Tue, 14 Nov 2023 22:13:20 GMT"};
         m_systemTime = kNow;
     }
@@ -115,7 +75,8 @@ protected:
         {
             strPath = m_folder.File("absent.txt");
         }
-        m_pView = std::make_unique<CUpdateRunView>(nConsentAnswer);
+        m_pView = std::make_unique<CRecordingView>();
+        m_pView->m_nConsentAnswer = nConsentAnswer;
         m_pSteps = std::make_unique<CUpdatePathSteps>(osVersion, strPath);
         m_pDialog = std::make_unique<CRigvetDlg>(*m_pView, *m_pSteps);
         m_pDialog->m_strLogPath = Utf8ToWide(m_strLogPath);
@@ -128,7 +89,7 @@ protected:
 
     CTestFolder m_folder;
     std::string m_strLogPath = m_folder.File("updates.log");
-    std::unique_ptr<CUpdateRunView> m_pView;
+    std::unique_ptr<CRecordingView> m_pView;
     std::unique_ptr<CUpdatePathSteps> m_pSteps;
     std::unique_ptr<CRigvetDlg> m_pDialog;
 };
@@ -166,7 +127,7 @@ TEST_F(UpdateSearchRun, NoConsentSkipsTheClockWithoutTheGateMessage)
     EXPECT_FALSE(dialog.m_pResults->m_bUpdatesFound);
     EXPECT_EQ(Log(), std::string(kLogLine) + "4474419");
     EXPECT_EQ(m_pSteps->m_nRequestCount, 0);
-    EXPECT_FALSE(m_pView->Showed(L"Error Occurred - 10003"));
+    EXPECT_THAT(m_pView->Captions(), Not(Contains(L"Error Occurred - 10003")));
 }
 
 TEST_F(UpdateSearchRun, EmptyUpdateFileLogsTheLineAlone)
@@ -174,7 +135,7 @@ TEST_F(UpdateSearchRun, EmptyUpdateFileLogsTheLineAlone)
     CRigvetDlg& dialog = Run("", kWindows7Sp1, MessageBoxAnswer::kYes);
     EXPECT_FALSE(dialog.m_pResults->m_bUpdatesFound);
     EXPECT_EQ(Log(), kLogLine);
-    EXPECT_TRUE(m_pView->Showed(L"Error Occurred - 10003"));
+    EXPECT_THAT(m_pView->Captions(), Contains(L"Error Occurred - 10003"));
 }
 
 TEST_F(UpdateSearchRun, MissingUpdateFileEndsTheRunWith11000AndAnEmptyLog)

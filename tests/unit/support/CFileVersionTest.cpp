@@ -1,5 +1,6 @@
 #include "support/CFileVersion.h"
 
+#include "support/TestFolder.h"
 #include "support/TextConvert.h"
 
 #include <filesystem>
@@ -116,11 +117,9 @@ TEST(CFileVersion, FolderFails)
 
 TEST(CFileVersion, TextFileFails)
 {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("rigvet-version-text-" + std::to_string(getpid()));
-    std::ofstream(path) << "not an executable\n";
+    const CTestFolder folder;
+    const std::filesystem::path path = folder.Write("version-text", "not an executable\n");
     ExpectFailureKeepsNumbers(path.wstring().c_str());
-    std::filesystem::remove(path);
 }
 
 // A copy of a probe at a path of exactly nLength characters.
@@ -129,9 +128,7 @@ class CProbeAtLength
 public:
     explicit CProbeAtLength(std::size_t nLength)
     {
-        m_folder =
-            std::filesystem::temp_directory_path() / ("rigvet-long-" + std::to_string(getpid()));
-        std::filesystem::path folder = m_folder;
+        std::filesystem::path folder = m_folder.Path();
         while (folder.string().size() + 1 + 100 < nLength)
         {
             folder /= std::string(60, 'd');
@@ -143,11 +140,10 @@ public:
     }
     CProbeAtLength(const CProbeAtLength&) = delete;
     CProbeAtLength& operator=(const CProbeAtLength&) = delete;
-    ~CProbeAtLength() { std::filesystem::remove_all(m_folder); }
     std::wstring Path() const { return m_path.wstring(); }
 
 private:
-    std::filesystem::path m_folder;
+    CTestFolder m_folder;
     std::filesystem::path m_path;
 };
 

@@ -1,6 +1,7 @@
-#include "support/ClockTestDoubles.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/HttpDateText.h"
 #include "support/LoadResourceString.h"
+#include "support/RecordingView.h"
 #include "support/ScopedTimeZone.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
@@ -39,11 +40,11 @@ protected:
 
     void ExpectSingleError(EStringId nTextId)
     {
-        ASSERT_EQ(m_view.m_aMessages.size(), 1u);
-        EXPECT_EQ(m_view.m_aMessages[0].strText, LoadResourceString(nTextId));
-        EXPECT_EQ(m_view.m_aMessages[0].strCaption,
+        ASSERT_EQ(m_view.m_aBoxes.size(), 1u);
+        EXPECT_EQ(m_view.m_aBoxes[0].strText, LoadResourceString(nTextId));
+        EXPECT_EQ(m_view.m_aBoxes[0].strCaption,
                   L"Error Occurred - " + std::to_wstring(static_cast<unsigned int>(nTextId)));
-        EXPECT_EQ(m_view.m_aMessages[0].nStyle, kErrorStyle);
+        EXPECT_EQ(m_view.m_aBoxes[0].nStyle, kErrorStyle);
     }
 
     EVerdict ClockVerdict()
@@ -52,8 +53,8 @@ protected:
                           m_steps.IsOsVersionOrGreater(6, 2, 0));
     }
 
-    CProbeRecordingView m_view;
-    CClockTestSteps m_steps;
+    CRecordingView m_view;
+    CFakeQualificationSteps m_steps;
     CRigvetDlg m_dlg{m_view, m_steps};
 };
 
@@ -62,7 +63,7 @@ TEST_F(ProbeInternetTimeTest, WithoutConsentNothingIsSentOrShown)
     m_dlg.m_bInternetConsent = false;
     m_dlg.ProbeInternetTime();
     EXPECT_TRUE(m_steps.m_aUserAgents.empty());
-    EXPECT_TRUE(m_view.m_aMessages.empty());
+    EXPECT_TRUE(m_view.m_aBoxes.empty());
     EXPECT_FALSE(m_dlg.m_bInternetConsent);
     EXPECT_EQ(m_dlg.m_pResults->m_llClockDelta, 0);
     EXPECT_EQ(ClockVerdict(), EVerdict::Unknown);
@@ -70,10 +71,10 @@ TEST_F(ProbeInternetTimeTest, WithoutConsentNothingIsSentOrShown)
 
 TEST_F(ProbeInternetTimeTest, Windows7WithoutTheUpdatesSendsNothingAndClearsConsentFirst)
 {
-    m_steps.m_nOsVersion = 60101;
+    m_steps.m_osVersion = {6, 1, 1};
     m_dlg.m_pResults->m_bUpdatesFound = false;
     bool bConsentWhileShown = true;
-    m_view.m_onMessage = [&] { bConsentWhileShown = m_dlg.m_bInternetConsent; };
+    m_view.m_onBox = [&] { bConsentWhileShown = m_dlg.m_bInternetConsent; };
     m_dlg.ProbeInternetTime();
     EXPECT_TRUE(m_steps.m_aUserAgents.empty());
     ExpectSingleError(IDS_CLOCK_UPDATES_FAILED);
@@ -84,24 +85,25 @@ TEST_F(ProbeInternetTimeTest, Windows7WithoutTheUpdatesSendsNothingAndClearsCons
 
 TEST_F(ProbeInternetTimeTest, Windows7WithTheUpdatesSendsTheRequest)
 {
-    m_steps.m_nOsVersion = 60101;
+    m_steps.m_osVersion = {6, 1, 1};
     m_dlg.m_pResults->m_bUpdatesFound = true;
     m_dlg.ProbeInternetTime();
     EXPECT_EQ(m_steps.m_aUserAgents.size(), 1u);
-    EXPECT_TRUE(m_view.m_aMessages.empty());
+    EXPECT_TRUE(m_view.m_aBoxes.empty());
     EXPECT_TRUE(m_dlg.m_bInternetConsent);
 }
 
 TEST_F(ProbeInternetTimeTest, Windows8OrLaterSendsTheRequestWhateverTheUpdateFlag)
 {
-    for (const int nOsVersion : {60200, 60300, 100000})
+    for (const SOsVersion osVersion :
+         {SOsVersion{6, 2, 0}, SOsVersion{6, 3, 0}, SOsVersion{10, 0, 0}})
     {
         for (const bool bUpdatesFound : {false, true})
         {
-            SCOPED_TRACE(nOsVersion);
-            CProbeRecordingView view;
-            CClockTestSteps steps;
-            steps.m_nOsVersion = nOsVersion;
+            SCOPED_TRACE(osVersion.nMajor * 100 + osVersion.nMinor);
+            CRecordingView view;
+            CFakeQualificationSteps steps;
+            steps.m_osVersion = osVersion;
             steps.m_systemTime = kSystemTime;
             steps.m_request = [](const std::wstring&) { return Answer(200, DateAt(5)); };
             CRigvetDlg dlg(view, steps);
@@ -109,7 +111,7 @@ TEST_F(ProbeInternetTimeTest, Windows8OrLaterSendsTheRequestWhateverTheUpdateFla
             dlg.m_pResults->m_bUpdatesFound = bUpdatesFound;
             dlg.ProbeInternetTime();
             EXPECT_EQ(steps.m_aUserAgents.size(), 1u);
-            EXPECT_TRUE(view.m_aMessages.empty());
+            EXPECT_TRUE(view.m_aBoxes.empty());
             EXPECT_EQ(dlg.m_pResults->m_llClockDelta, 5);
         }
     }
@@ -127,7 +129,7 @@ TEST_F(ProbeInternetTimeTest, UnreachableServerShowsOneMessageThenClearsConsent)
     m_steps.m_request = [](const std::wstring&) -> SHttpDateResponse
     { throw CHttpRequestFailure("connection refused"); };
     bool bConsentWhileShown = false;
-    m_view.m_onMessage = [&] { bConsentWhileShown = m_dlg.m_bInternetConsent; };
+    m_view.m_onBox = [&] { bConsentWhileShown = m_dlg.m_bInternetConsent; };
     m_dlg.ProbeInternetTime();
     ExpectSingleError(IDS_CLOCK_UNREACHABLE);
     EXPECT_TRUE(bConsentWhileShown);
@@ -141,7 +143,7 @@ TEST_F(ProbeInternetTimeTest, OtherFailuresPassToTheRun)
     m_steps.m_request = [](const std::wstring&) -> SHttpDateResponse
     { throw std::runtime_error("out of something"); };
     EXPECT_THROW(m_dlg.ProbeInternetTime(), std::runtime_error);
-    EXPECT_TRUE(m_view.m_aMessages.empty());
+    EXPECT_TRUE(m_view.m_aBoxes.empty());
 }
 
 struct SResponseCase
@@ -173,7 +175,7 @@ TEST_P(ProbeInternetTimeResponse, StoresTheDeltaOrReportsTheServerUnreachable)
     m_dlg.ProbeInternetTime();
     if (response.llDelta)
     {
-        EXPECT_TRUE(m_view.m_aMessages.empty());
+        EXPECT_TRUE(m_view.m_aBoxes.empty());
         EXPECT_TRUE(m_dlg.m_bInternetConsent);
         EXPECT_EQ(m_dlg.m_pResults->m_llClockDelta, *response.llDelta);
     }
