@@ -45,21 +45,26 @@ SProgramManual BuildCliManual()
          "outcome and exit code, an error or the reason the test stopped, and per requirement its "
          "verdict, the value and unit it was judged on, and the reason for a FAIL or an UNK."},
         {"--csv FILE", "append one row per result to FILE (header when new or empty)",
-         "Rows end with CR LF; several runs may append to one file at the same time, each row "
-         "whole. A file that cannot be written ends the call with exit code 74 before the test "
-         "runs."},
+         "UTF-8, CR LF line ends, RFC 4180 quoting. Many machines may append to one file on a "
+         "share "
+         "at once: each row goes to the end in one write, whole. A file that cannot be opened "
+         "stops the call before the test with exit code 74; a row that cannot be written whole "
+         "gives 74 too."},
         {"--report FILE...", "judge saved diagnostics reports: no capture, no network",
-         "Each FILE is a report written by rigvet-dxdiag or by dxdiag /x on Windows, in UTF-8 or "
-         "UTF-16. The clock cannot be judged from a report and reads UNK."},
+         "Each FILE is a report written on a Windows PC by its diagnostics tool with /x, or by "
+         "rigvet-dxdiag, in UTF-8 or UTF-16. The operating system is taken from the report. The "
+         "clock is not part of a report and reads UNK, so a judged report exits with 2 at best."},
         {"--system-drive DRIVE", "with --report: judge the free space of DRIVE (C:, /home)",
-         "Without it a report's free space is judged on the disk that holds the work folder."},
+         "Without it, C: for a report written on Windows, and for a report of rigvet-dxdiag the "
+         "disk that holds the work folder here."},
         {"--explain", "print what each requirement means", ""},
         {"-h, --help", "print the usage, the options and the exit codes", ""},
         {"--version", "print the program's file version", ""},
         {"LOGFILE", "file that receives the Windows updates found",
-         "The first argument that does not begin with - (or /, on Windows) is the log file; on "
-         "Linux an argument that begins with / and holds another / is a path too. It is created "
-         "anew at each run and stays empty but on the Windows 7 path."},
+         "It is the first plain argument, neither an option nor an option's value; on Linux an "
+         "argument that begins with / and holds another / (/tmp/q.log) is a path. Later plain "
+         "arguments are ignored. It is created anew at each run and stays empty but on the "
+         "Windows 7 path."},
     };
     manual.aExitCodes = {
         {kCliExitPass, "all passed"},
