@@ -1,7 +1,7 @@
 // rigvet-manpages OUTDIR VERSION DATE: writes rigvet.1 and rigvet-cli.1 into OUTDIR from the
 // programs' own tables, the ones --help is made from. Run by the build; not installed.
 #include "ui/DialogManual.h"
-#include "ui/ManualFormat.h"
+#include "ui/ManPage.h"
 #include "ui/cli/CliManual.h"
 
 #include <fstream>

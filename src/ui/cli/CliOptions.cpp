@@ -2,7 +2,7 @@
 
 #include "support/TextConvert.h"
 #include "ui/CommandLine.h"
-#include "ui/ManualFormat.h"
+#include "ui/UsageText.h"
 #include "ui/cli/CliManual.h"
 
 #include <CLI/CLI.hpp>

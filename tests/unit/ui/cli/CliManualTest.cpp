@@ -3,7 +3,8 @@
 #include "support/TextConvert.h"
 #include "ui/DialogExitCodes.h"
 #include "ui/DialogManual.h"
-#include "ui/ManualFormat.h"
+#include "ui/ManPage.h"
+#include "ui/UsageText.h"
 #include "ui/cli/CliExitCodes.h"
 #include "ui/cli/CliOptions.h"
 

@@ -2,14 +2,8 @@
 
 #include "ui/ProgramManual.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
-
-// What --help prints: the usage lines, the first paragraph of the description, the options with
-// their texts in a column, the exit codes, and where the rest is. Lines stay within nWidth
-// characters where words allow.
-std::string FormatUsage(const SProgramManual& manual, std::size_t nWidth = 80);
 
 // The manual page in the man macros of roff: NAME, SYNOPSIS, DESCRIPTION, OPTIONS, EXIT STATUS,
 // ENVIRONMENT, FILES, EXAMPLES, the manual's own sections, SEE ALSO.
@@ -29,7 +23,3 @@ enum class ERoffTerm
 // A term or usage line with options in bold and placeholders (upper-case words) in italics; for
 // variables, their names in bold and their values in italics.
 std::string FormatRoffTerm(std::string_view strTerm, ERoffTerm kind);
-
-// The words of strText in lines of at most nWidth characters (a longer word gets a line of its
-// own), each line after the first starting with nIndent blanks, joined with '\n'.
-std::string WrapText(std::string_view strText, std::size_t nWidth, std::size_t nIndent);
