@@ -147,13 +147,14 @@ void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment
         progress.SetStep(L"Judging report " + std::to_wstring(i + 1) + L" of " +
                          std::to_wstring(nCount));
         SQualificationResult result = JudgeSavedReport(options.aReportPaths[i], settings);
+        // A CSV error goes to standard error, where the progress line is.
+        const CProgressLine::CPause pause(progress);
         sink.Add(result);
         if (options.bJson)
         {
             aResults.push_back(std::move(result));
             continue;
         }
-        const CProgressLine::CPause pause(progress);
         environment.output << FormatReportText(result, environment.bColour);
         environment.output.flush();
     }
