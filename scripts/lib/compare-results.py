@@ -5,6 +5,8 @@
       changes between two runs while other programs write; its verdict must still agree.
   compare-results.py outcome A.json
       The result is one that rigvet-cli gives: an outcome, and verdicts when it finished.
+  compare-results.py clock A.json VERDICT
+      The clock of the result has that verdict.
   compare-results.py fleet FLEET.csv HOST DIRECT.json DIRECT.csv
       HOST's row of the fleet CSV holds what a direct run of rigvet-cli gave: its status from the
       JSON's exit code, and every column of its own CSV row (time and free disk space as above).
@@ -59,6 +61,12 @@ def check_outcome(path):
     return result.get("outcome") in {"refused", "cancelled", "error"}
 
 
+def check_clock(path, verdict):
+    clock = (load_json(path).get("requirements") or {}).get("clock", {})
+    print("clock %s (%s)" % (clock.get("verdict"), clock.get("text")))
+    return clock.get("verdict") == verdict
+
+
 def read_rows(path):
     with open(path, encoding="utf-8", newline="") as stream:
         return list(csv.DictReader(stream))
@@ -93,7 +101,8 @@ def compare_fleet(fleet_path, host, json_path, csv_path):
 
 
 def main(arguments):
-    commands = {"json": (compare_json, 2), "outcome": (check_outcome, 1), "fleet": (compare_fleet, 4)}
+    commands = {"json": (compare_json, 2), "outcome": (check_outcome, 1), "clock": (check_clock, 2),
+                "fleet": (compare_fleet, 4)}
     if not arguments or arguments[0] not in commands or len(arguments) - 1 != commands[arguments[0]][1]:
         print(__doc__, file=sys.stderr)
         return 2

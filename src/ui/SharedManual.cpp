@@ -1,10 +1,10 @@
 #include "ui/SharedManual.h"
 
 #include "clock/TimeServerUrl.h"
-#include "diagnostics/CollectorLocation.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/DriveRoot.h"
 #include "run/OsVersionOverride.h"
+#include "support/InstallLayout.h"
 #include "support/TextConvert.h"
 #include "updates/SystemUpdateAgent.h"
 
@@ -22,7 +22,7 @@ std::string Term(const char* pszVariable, const char* pszValue)
 std::string GetInstalledCollectorExample()
 {
     return WideToUtf8(
-        ListCollectorCandidates(L"/usr/bin/rigvet", kCollectorName, kCollectorInstallFolder)
+        ListInstalledCandidates(L"/usr/bin/rigvet", kCollectorName, kCollectorInstallFolder)
             .back());
 }
 } // namespace
@@ -43,9 +43,15 @@ std::vector<SManualEntry> GetSharedEnvironmentEntries()
          "It is called as PROGRAM /whql:off /x REPORT in the work folder; a relative name is "
          "taken from the current folder. An exit with -1 (status 255), a crash or a program that "
          "cannot be started fails the step with error 10005. For tests."},
+        {Term(kCollectorTimeoutVariable, "SECONDS"),
+         "How long the collector may run, a whole number from 1 to " +
+             std::to_string(kLongestCollectorTimeout.count()) + "; by default " +
+             std::to_string(kDefaultCollectorTimeout.count()) + ".",
+         "A collector still running then is ended with every process it started, and the step "
+         "fails with error 10005. Another value is bad usage. For tests of a hung collector."},
         {Term(kDriveRootVariable, "ROOT"),
          "The drive root that the free-space check looks for among the report's disks, instead "
-         "of the one that holds the work folder.",
+         "of the disk of the home folder.",
          "C:\\ judges a report written on Windows as it would be judged there."},
         {Term(kTimeServerUrlVariable, "URL"),
          std::string("The HTTPS site whose Date header is taken as internet time, instead of ") +

@@ -107,6 +107,8 @@ TEST_F(CliClock, AnswersThatDoNotGiveTheTime)
         {"status 500", 500, DateFromNow(0), "Accurate System Time: UNK", true, 2},
         {"no Date", 200, std::nullopt, "Accurate System Time: UNK", true, 2},
         {"odd Date", 200, "Sunday, 06-Nov-94 08:49:37 GMT", "Accurate System Time: UNK", true, 2},
+        // Read from the local clock, the missing time of day would always pass.
+        {"Date without a time", 200, "Wed, 09 Dec 2026", "Accurate System Time: UNK", true, 2},
     };
     for (const SCase& testCase : aCases)
     {

@@ -105,3 +105,17 @@ TEST(CliRun, FinishedRunPrintsSixVerdictLines)
     }
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK"));
 }
+
+TEST(CliRun, ALogPathThatIsAFolderIsNamedOnStandardErrorAndTheRunFinishes)
+{
+    CTestFolder folder;
+    SProgramOptions options = LocalSession();
+    options.environment["TMPDIR"] = folder.Path();
+    options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
+    const SProgramResult result =
+        RunProgram(RIGVET_CLI_PATH, {"--consent=no", folder.Path()}, options);
+    EXPECT_EQ(result.nExitCode, 0);
+    EXPECT_EQ(result.strError, "rigvet-cli: the log file " + folder.Path().string() +
+                                   " could not be opened (Is a directory)\n");
+    EXPECT_THAT(result.strOutput, HasSubstr("\nAccurate System Time: UNK"));
+}

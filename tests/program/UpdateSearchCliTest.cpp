@@ -32,12 +32,13 @@ protected:
         {
             WriteTextFile(m_folder.File("updates.txt"), *strUpdates);
         }
-        return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, LogPath()}, options);
+        return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, m_strLogPath}, options);
     }
 
-    std::string LogPath() const { return m_folder.File("updates.log"); }
+    std::string LogPath() const { return m_strLogPath; }
 
     CTestFolder m_folder;
+    std::string m_strLogPath = m_folder.File("updates.log");
 };
 
 TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
@@ -63,6 +64,25 @@ TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK (not compared)\n"
                                             "    not compared: the Windows updates test failed\n"));
     EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
+}
+
+TEST_F(UpdateSearchCli, IdsOutsideAsciiAreLoggedAsQuestionMarks)
+{
+    const SProgramResult result = Run("4474419\n4490628,KB\xc3\xa9\xe2\x82\xac,4536952\n", "no");
+    EXPECT_EQ(result.nExitCode, 0) << result.strError;
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4490628,KB??,4536952");
+}
+
+TEST_F(UpdateSearchCli, ALogThatCannotBeWrittenIsNamedOnStandardError)
+{
+    m_strLogPath = "/dev/full";
+    const SProgramResult result = Run("4474419,4490628,4536952\n", "no");
+    EXPECT_EQ(result.nExitCode, 0);
+    EXPECT_EQ(
+        result.strError,
+        "rigvet-cli: the log file /dev/full could not be written (No space left on device)\n");
+    EXPECT_THAT(result.strOutput,
+                HasSubstr("Windows Updates: PASS (required updates installed)\n"));
 }
 
 TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)

@@ -34,6 +34,8 @@ public:
         return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePack);
     }
     void CreateWorkFolder() override { Step("CreateWorkFolder"); }
+    // Counted rather than recorded: it ends every run that got past the start-up gates.
+    void ReleaseWorkFolder() override { ++m_nReleases; }
     std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
     void DeleteReportFile(const std::wstring&) override { Step("DeleteReportFile"); }
     bool FileExistsNormalized(std::wstring) override
@@ -89,6 +91,7 @@ public:
     }
 
     std::vector<std::string> m_aCalls;
+    int m_nReleases = 0;
     bool m_bRemote = false;
     SOsVersion m_osVersion{10, 0, 0}; // the Windows version the run sees
     bool m_bReportLocked = false;

@@ -1,4 +1,3 @@
-#include "clock/InternetTimeSource.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
@@ -16,7 +15,6 @@
 
 int main(int argc, char** argv)
 {
-    PrepareInternetTimeSource();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet: " << *strError << "\n";

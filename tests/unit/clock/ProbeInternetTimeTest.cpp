@@ -204,6 +204,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SResponseCase{"OddDate", 200, L"Sunday, 06-Nov-94 08:49:37 GMT", std::nullopt,
                                     EVerdict::Unknown},
                       SResponseCase{"AsctimeDate", 200, L"Sun Nov  6 08:49:37 1994", std::nullopt,
-                                    EVerdict::Unknown}),
+                                    EVerdict::Unknown},
+                      SResponseCase{"DateWithoutTime", 200, L"Wed, 09 Dec 2026", std::nullopt,
+                                    EVerdict::Unknown},
+                      SResponseCase{"LongMonthName", 200, L"Tue, 15 Sept 2020 08:12:31 GMT",
+                                    std::nullopt, EVerdict::Unknown}),
     [](const ::testing::TestParamInfo<SResponseCase>& info) { return info.param.pszName; });
 } // namespace

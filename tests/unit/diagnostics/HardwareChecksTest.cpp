@@ -107,7 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
                       SLevelCase{L"11_0", 12.1f, 12.1f}, SLevelCase{L"12_1", 12.1f, 12.1f},
                       SLevelCase{L"nan,10_0", 0.0f, 10.0f}, SLevelCase{L" 10_1", 0.0f, 10.1f},
                       SLevelCase{L"12_10", 0.0f, 12.1f}, // the minor number is a fraction
-                      SLevelCase{L"12.1", 0.0f, 12.1f}, SLevelCase{L"12_1_1", 0.0f, 12.1f}));
+                      SLevelCase{L"12.1", 0.0f, 12.1f}, SLevelCase{L"12_1_1", 0.0f, 12.1f},
+                      // Only decimal numbers: hexadecimal, infinities and not-a-number count as
+                      // nothing, and neither does a level too large for its type.
+                      SLevelCase{L"0x10", 0.0f, 0.0f}, SLevelCase{L"0x10,9_3", 0.0f, 9.3f},
+                      SLevelCase{L"0x1p4", 5.0f, 5.0f}, SLevelCase{L"inf", 0.0f, 0.0f},
+                      SLevelCase{L"INF,9_3", 0.0f, 9.3f}, SLevelCase{L"infinity", 0.0f, 0.0f},
+                      SLevelCase{L"nan(1),10_0", 0.0f, 10.0f}, SLevelCase{L"1e999", 0.0f, 0.0f},
+                      SLevelCase{L"1e39", 0.0f, 0.0f}, SLevelCase{L"1e1", 0.0f, 10.0f},
+                      SLevelCase{L"12_1e", 0.0f, 12.1f}, SLevelCase{L"+11_0", 0.0f, 11.0f}));
 
 struct SMemoryCase
 {

@@ -70,6 +70,44 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseCLocaleDoubleTest,
                                            SDoubleCase{L"12,1", 12.0}, SDoubleCase{L"-3.5", -3.5},
                                            SDoubleCase{L"+1e1", 10.0}, SDoubleCase{L".5", 0.5}));
 
+struct SPrefixCase
+{
+    const wchar_t* pszText;
+    const wchar_t* pszPrefix;
+};
+
+class FindDecimalPrefixTest : public ::testing::TestWithParam<SPrefixCase>
+{
+};
+
+TEST_P(FindDecimalPrefixTest, TakesOnlyTheDecimalNumber)
+{
+    EXPECT_EQ(FindDecimalPrefix(GetParam().pszText), GetParam().pszPrefix);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FindDecimalPrefixTest,
+    ::testing::Values(SPrefixCase{L"12.1", L"12.1"}, SPrefixCase{L"  11.0", L"11.0"},
+                      SPrefixCase{L"12.1xyz", L"12.1"}, SPrefixCase{L"-3.5", L"-3.5"},
+                      SPrefixCase{L"+1e1", L"+1e1"}, SPrefixCase{L".5", L".5"},
+                      SPrefixCase{L"5.", L"5."}, SPrefixCase{L"1e", L"1"},
+                      SPrefixCase{L"1e+", L"1"}, SPrefixCase{L"2E-3x", L"2E-3"},
+                      SPrefixCase{L".", L""}, SPrefixCase{L"-", L""}, SPrefixCase{L"", L""},
+                      SPrefixCase{L"e5", L""}, SPrefixCase{L"0x10", L"0"},
+                      SPrefixCase{L"0x1p4", L"0"}, SPrefixCase{L"inf", L""},
+                      SPrefixCase{L"-infinity", L""}, SPrefixCase{L"nan", L""},
+                      SPrefixCase{L"NAN(12)", L""}, SPrefixCase{L"12,1", L"12"}));
+
+TEST(ParseDecimalNumber, ConvertsOnlyTheDecimalPrefix)
+{
+    EXPECT_DOUBLE_EQ(ParseDecimalNumber(L"12.1"), 12.1);
+    EXPECT_DOUBLE_EQ(ParseDecimalNumber(L"0x10"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseDecimalNumber(L"inf"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseDecimalNumber(L"nan"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseDecimalNumber(L""), 0.0);
+    EXPECT_TRUE(std::isinf(ParseDecimalNumber(L"1e999")));
+}
+
 // A locale whose decimal separator is a comma must not change how the report is read.
 class CCommaLocaleScope
 {

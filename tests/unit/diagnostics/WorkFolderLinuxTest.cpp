@@ -1,9 +1,13 @@
+#include "diagnostics/CheckedWorkFolderLinux.h"
 #include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/TestFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +22,8 @@ constexpr uid_t kForeignUser = 65534;
 class WorkFolderTest : public ::testing::Test
 {
 protected:
+    ~WorkFolderTest() override { ReleaseWorkFolder(); }
+
     fs::path WorkFolder() const { return m_temp.Path() / "sm3" / "qualify"; }
     fs::path Report() const { return WorkFolder() / "qdxd.xml"; }
 
@@ -34,6 +40,13 @@ protected:
             EXPECT_EQ(exception.m_strMessage,
                       LoadResourceString(kWorkFolderFailed, WorkFolder().wstring().c_str()));
         }
+    }
+
+    // Whether another open of the work folder could take the run's lock now.
+    bool CanLockWorkFolder() const
+    {
+        const CUniqueFd other(open(WorkFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        return other.IsValid() && flock(other.Get(), LOCK_EX | LOCK_NB) == 0;
     }
 
     CTestFolder m_temp;
@@ -184,5 +197,137 @@ TEST_F(WorkFolderTest, LockTestSeesADanglingLink)
     CreateWorkFolder();
     fs::create_symlink(m_temp.Path() / "nowhere", Report());
     EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+}
+TEST_F(WorkFolderTest, RuntimeDirectoryThatIsALinkToAPrivateFolderIsNotUsed)
+{
+    const CTestFolder target;
+    const CTestFolder links;
+    const CTestFolder temporary;
+    ASSERT_EQ(chmod(target.Path().c_str(), 0700), 0);
+    fs::create_directory_symlink(target.Path(), links.Path() / "runtime");
+    const CScopedVariable runtime("XDG_RUNTIME_DIR", (links.Path() / "runtime").string());
+    const CScopedVariable tmpdir("TMPDIR", temporary.Path().string());
+    EXPECT_EQ(GetTempDirectory(), temporary.Path().wstring());
+}
+
+// Ownership is judged for the user the process acts for: a folder of root is not the folder of
+// another user, root or not. The system's answers are replaced at the lowest layer, so that the
+// real walk over real folders is tested whoever runs the tests.
+class SafeFolderOwnershipTest : public WorkFolderTest
+{
+protected:
+    static SOwnershipQuery QueryAs(std::uint32_t nUser, std::uint32_t nOwner)
+    {
+        SOwnershipQuery query = GetSystemOwnershipQuery();
+        const auto fnRealStatus = query.fnFolderStatus;
+        query.fnCurrentUser = [nUser] { return nUser; };
+        query.fnFolderStatus = [fnRealStatus, nOwner](int nFolderFd)
+        {
+            std::optional<SFolderStatus> status = fnRealStatus(nFolderFd);
+            if (status)
+            {
+                status->nOwner = nOwner;
+            }
+            return status;
+        };
+        return query;
+    }
+
+    bool Opens(const SOwnershipQuery& query) const
+    {
+        return OpenSafeFolder(m_temp.Path().string(), "sm3/qualify", query).IsValid();
+    }
+};
+
+TEST_F(SafeFolderOwnershipTest, FolderOfRootIsRefusedForAnotherUser)
+{
+    EXPECT_FALSE(Opens(QueryAs(1000, 0)));
+    CreateWorkFolder(); // the levels exist now, and are found, not made
+    EXPECT_FALSE(Opens(QueryAs(1000, 0)));
+}
+
+TEST_F(SafeFolderOwnershipTest, FolderOfTheUserIsAccepted)
+{
+    EXPECT_TRUE(Opens(QueryAs(1000, 1000)));
+    EXPECT_TRUE(Opens(QueryAs(0, 0)));
+    EXPECT_FALSE(Opens(QueryAs(0, 1000)));
+}
+
+TEST_F(SafeFolderOwnershipTest, AStatusThatCannotBeReadIsRefused)
+{
+    SOwnershipQuery query = GetSystemOwnershipQuery();
+    query.fnFolderStatus = [](int) { return std::optional<SFolderStatus>(); };
+    EXPECT_FALSE(Opens(query));
+}
+
+TEST_F(WorkFolderTest, TheRunHoldsTheFolderUntilItReleasesIt)
+{
+    CreateWorkFolder();
+    EXPECT_FALSE(CanLockWorkFolder());
+    ReleaseWorkFolder();
+    EXPECT_TRUE(CanLockWorkFolder());
+}
+
+TEST_F(WorkFolderTest, AFolderHeldByAnotherRunGives10004)
+{
+    CreateWorkFolder();
+    ReleaseWorkFolder();
+    const CUniqueFd other(open(WorkFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_EQ(flock(other.Get(), LOCK_EX | LOCK_NB), 0);
+    try
+    {
+        CreateWorkFolder();
+        ADD_FAILURE() << "the held work folder was taken";
+    }
+    catch (const CZelSimpleException& exception)
+    {
+        EXPECT_EQ(exception.m_nCode, 10004);
+        EXPECT_EQ(exception.m_strMessage, LoadResourceString(10004));
+    }
+}
+
+// Removing the report needs no permission of the file, and a permission given to a file with
+// other links would reach those names too.
+TEST_F(WorkFolderTest, ReportWithOtherLinksIsRemovedWithoutChangingItsPermissions)
+{
+    const CTestFolder elsewhere;
+    const fs::path outside = elsewhere.Path() / "kept.txt";
+    WriteTextFile(outside, "kept");
+    chmod(outside.c_str(), 0444);
+    CreateWorkFolder();
+    fs::create_hard_link(outside, Report());
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+    EXPECT_EQ(ModeOf(outside), 0444u);
+    EXPECT_EQ(ReadTextFile(outside), "kept");
+}
+
+// After the check every operation reaches the folder that was checked: a folder swapped into
+// its path later is neither read, nor tested, nor cleared.
+TEST_F(WorkFolderTest, OperationsReachTheCheckedFolderAfterItsPathWasSwapped)
+{
+    CreateWorkFolder();
+    WriteTextFile(Report(), "<DxDiag><SystemInformation><Memory>8192MB RAM</Memory>"
+                            "</SystemInformation></DxDiag>");
+    fs::rename(m_temp.Path() / "sm3", m_temp.Path() / "moved");
+    fs::create_directories(WorkFolder());
+    WriteTextFile(Report(), "planted");
+    const fs::path checkedReport = m_temp.Path() / "moved" / "qualify" / "qdxd.xml";
+
+    EXPECT_NO_THROW(LoadDiagnosticsReport(GetReportPath()));
+    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(checkedReport));
+    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_EQ(ReadTextFile(Report()), "planted");
+}
+
+TEST_F(WorkFolderTest, NothingIsRemovedOutsideTheHeldFolder)
+{
+    CreateWorkFolder();
+    ReleaseWorkFolder();
+    WriteTextFile(Report(), "<DxDiag/>");
+    DeleteReportFile(GetReportPath());
+    EXPECT_TRUE(fs::exists(Report()));
 }
 } // namespace

@@ -95,6 +95,16 @@ TEST(LoadDiagnosticsReport, PipeAtThePathDoesNotBlock)
     ExpectLoadFails(folder.Path() / "qdxd.xml");
 }
 
+TEST(LoadDiagnosticsReport, AReportOverTheLimitFailsUnread)
+{
+    const CTestFolder folder;
+    const fs::path report = folder.Path() / "qdxd.xml";
+    WriteTextFile(report, "<DxDiag/>");
+    // Holes take no room and read as zero bytes; the size alone refuses it.
+    fs::resize_file(report, kMaxReportBytes + 1);
+    ExpectLoadFails(report);
+}
+
 TEST(LoadDiagnosticsReport, ReadsUtf8Report)
 {
     const auto pDocument = LoadDiagnosticsReport((kReports / "typical.xml").wstring());

@@ -72,6 +72,7 @@ TEST_F(CRigvetDlgTest, ConsentedRunOnWindows8CallsEveryStepInOrderAndPasses)
     m_dialog.RunQualification();
 
     EXPECT_EQ(m_steps.m_aCalls, kFullRun);
+    EXPECT_EQ(m_steps.m_nReleases, 1);
     EXPECT_EQ(m_steps.m_strDriveRootSeen, L"C:\\");
     EXPECT_TRUE(m_dialog.m_bFinished);
     EXPECT_TRUE(m_dialog.m_bInternetConsent);
@@ -122,6 +123,9 @@ TEST_F(CRigvetDlgTest, StartupGatesRefuseAfterTheConsentQuestion)
     };
     const SCase aCases[] = {
         {"remote session", true, 10, 0, 0, L"Remote Desktop Detected"},
+        // The remote session is asked first: on an old system too it shows its own box.
+        {"remote session on Windows 7 without SP1", true, 6, 1, 0, L"Remote Desktop Detected"},
+        {"remote session on Vista", true, 6, 0, 2, L"Remote Desktop Detected"},
         {"Windows 7 without SP1", false, 6, 1, 0, L"Insufficient Operating System"},
         {"Vista", false, 6, 0, 2, L"Insufficient Operating System"},
     };
@@ -143,6 +147,7 @@ TEST_F(CRigvetDlgTest, StartupGatesRefuseAfterTheConsentQuestion)
             EXPECT_EQ(view.m_aBoxes[1].strText, LoadResourceString(testCase.bRemote ? 103 : 106));
             EXPECT_EQ(view.m_aBoxes[1].nStyle, 0x10u);
             EXPECT_THAT(steps.m_aCalls, ::testing::Not(::testing::Contains("CreateWorkFolder")));
+            EXPECT_EQ(steps.m_nReleases, 0);
             EXPECT_THAT(view.m_aEvents, ::testing::Not(::testing::Contains(L"busy:show")));
         }
     }
@@ -174,6 +179,8 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
     };
     const SCase aCases[] = {
         {"CreateWorkFolder", 25101, L"Error Occurred - 25101", false},
+        // Another run holds the work folder.
+        {"CreateWorkFolder", 10004, L"Error Occurred - 10004", false},
         {"CaptureDiagnosticsReport", 10005, L"Error Occurred - 10005", false},
         {"LoadDiagnosticsReport", -998, L"Error Occurred - -998", false},
         {"SearchInstalledUpdates", -999, L"Error Occurred - -999", true},
@@ -203,6 +210,7 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
         EXPECT_TRUE(view.m_bButtonEnabled);
         EXPECT_EQ(dialog.m_pResults->m_nMemoryMB, testCase.bHardwareFilled ? 8192u : 0u);
         EXPECT_EQ(dialog.GetShownVerdict(ERequirement::Clock), EVerdict::Unknown);
+        EXPECT_EQ(steps.m_nReleases, 1);
     }
 }
 
@@ -271,6 +279,19 @@ TEST_F(CRigvetDlgTest, LogFileHoldsExactlyTheUpdatesLineOnWindows7)
     m_steps.m_strUpdatesFound.clear();
     m_dialog.RunQualification();
     EXPECT_EQ(ReadTextFile(strLog), "The following updates were found on the system: ");
+}
+
+TEST_F(CRigvetDlgTest, UpdateIdsOutsideAsciiAreLoggedAsQuestionMarks)
+{
+    CTestFolder folder;
+    const std::string strLog = folder.File("q.log");
+    m_dialog.m_strLogPath = Utf8ToWide(strLog);
+    Windows7();
+    m_steps.m_strUpdatesFound = L"4474419,KB\u00e9,\u4e2d4490628";
+    m_dialog.RunQualification();
+    EXPECT_EQ(ReadTextFile(strLog),
+              "The following updates were found on the system: 4474419,KB?,?4490628");
+    EXPECT_EQ(m_dialog.m_logFile.GetProblem(), "");
 }
 
 TEST_F(CRigvetDlgTest, LogFileIsCreatedEmptyByEveryOtherEnding)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -100,5 +101,18 @@ TEST(ReadUpdatesFile, FifoGivesNothingInsteadOfWaiting)
     const CTestFolder folder;
     ASSERT_EQ(mkfifo(folder.File("fifo").c_str(), 0600), 0);
     EXPECT_FALSE(ReadUpdatesFile(folder.File("fifo")));
+}
+TEST(ReadUpdatesFile, AFileOverTheLimitGivesNothingUnread)
+{
+    const CTestFolder folder;
+    EXPECT_TRUE(
+        ReadUpdatesFile(folder.Write("at-limit.txt", std::string(kMaxUpdatesFileBytes, '7'))));
+    EXPECT_FALSE(ReadUpdatesFile(
+        folder.Write("over-limit.txt", std::string(kMaxUpdatesFileBytes + 1, '7'))));
+    // A gigabyte that takes no room on the disk: refused by its size, so quickly and without
+    // the memory it would take.
+    const std::string strHuge = folder.Write("huge.txt", "");
+    ASSERT_EQ(truncate(strHuge.c_str(), 1L << 30), 0);
+    EXPECT_FALSE(ReadUpdatesFile(strHuge));
 }
 } // namespace

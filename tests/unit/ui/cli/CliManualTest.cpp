@@ -147,8 +147,9 @@ TEST(CliManual, BothPagesNameEveryOverride)
         {
             strVariables += entry.strTerm + "\n";
         }
-        for (const char* pszVariable : {"RIGVET_OS_VERSION=", "RIGVET_UPDATES_FILE=",
-                                        "RIGVET_DXDIAG=", "RIGVET_DRIVE_ROOT=", "RIGVET_TIME_URL="})
+        for (const char* pszVariable :
+             {"RIGVET_OS_VERSION=", "RIGVET_UPDATES_FILE=", "RIGVET_DXDIAG=",
+              "RIGVET_DXDIAG_TIMEOUT=", "RIGVET_DRIVE_ROOT=", "RIGVET_TIME_URL="})
         {
             EXPECT_THAT(strVariables, HasSubstr(pszVariable)) << pManual->strName;
         }

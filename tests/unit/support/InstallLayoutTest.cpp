@@ -1,4 +1,4 @@
-#include "diagnostics/CollectorLocation.h"
+#include "support/InstallLayout.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -15,7 +15,7 @@ struct SCandidatesCase
     const wchar_t* pszInstalled;
 };
 
-TEST(ListCollectorCandidates, BesideTheProgramFirstThenTheInstallFolder)
+TEST(ListInstalledCandidates, BesideTheProgramFirstThenTheInstallFolder)
 {
     const std::vector<SCandidatesCase> aCases = {
         {L"/usr/bin/rigvet-cli", "../libexec/rigvet", L"/usr/bin/rigvet-dxdiag",
@@ -36,7 +36,7 @@ TEST(ListCollectorCandidates, BesideTheProgramFirstThenTheInstallFolder)
     };
     for (const SCandidatesCase& testCase : aCases)
     {
-        const std::vector<std::wstring> aCandidates = ListCollectorCandidates(
+        const std::vector<std::wstring> aCandidates = ListInstalledCandidates(
             testCase.pszProgram, L"rigvet-dxdiag", testCase.pszInstallFolder);
         ASSERT_EQ(aCandidates.size(), 2u);
         EXPECT_EQ(aCandidates[0], testCase.pszBeside) << testCase.pszInstallFolder;
@@ -44,22 +44,25 @@ TEST(ListCollectorCandidates, BesideTheProgramFirstThenTheInstallFolder)
     }
 }
 
-TEST(ListCollectorCandidates, NamesThatAreNotAsciiSurvive)
+TEST(ListInstalledCandidates, NamesThatAreNotAsciiSurvive)
 {
-    const std::vector<std::wstring> aCandidates = ListCollectorCandidates(
+    const std::vector<std::wstring> aCandidates = ListInstalledCandidates(
         L"/home/\u00e9l\u00e8ve/bin/rigvet-cli", L"rigvet-dxdiag", "../libexec/rigvet");
     EXPECT_EQ(aCandidates[1], L"/home/\u00e9l\u00e8ve/libexec/rigvet/rigvet-dxdiag");
 }
 
-TEST(CollectorInstallFolder, IsRelativeToTheProgramsAndOfRigvetsOwn)
+TEST(InstallFolders, AreRelativeToTheProgramsAndOfRigvetsOwn)
 {
-    const std::string strFolder = kCollectorInstallFolder;
-    ASSERT_FALSE(strFolder.empty());
-    EXPECT_NE(strFolder.front(), '/'); // no prefix is written into the programs
-    EXPECT_EQ(strFolder.substr(strFolder.rfind('/') + 1), "rigvet");
+    for (const std::string strFolder : {kCollectorInstallFolder, kModuleInstallFolder})
+    {
+        ASSERT_FALSE(strFolder.empty());
+        EXPECT_NE(strFolder.front(), '/') << strFolder; // no prefix is written into the programs
+        EXPECT_EQ(strFolder.substr(strFolder.rfind('/') + 1), "rigvet") << strFolder;
+    }
+    EXPECT_NE(std::string(kCollectorInstallFolder), kModuleInstallFolder);
 }
 
-TEST(ChooseCollectorProgram, TakesTheFirstThatCanRun)
+TEST(ChooseCandidate, TakesTheFirstThatCanBeUsed)
 {
     const std::vector<std::wstring> aCandidates = {L"/b/beside", L"/i/installed"};
     struct SCase
@@ -78,19 +81,19 @@ TEST(ChooseCollectorProgram, TakesTheFirstThatCanRun)
     {
         std::vector<std::wstring> aAsked;
         const std::wstring strChosen =
-            ChooseCollectorProgram(aCandidates,
-                                   [&](const std::wstring& strPath)
-                                   {
-                                       aAsked.push_back(strPath);
-                                       return testCase.runnable.count(strPath) > 0;
-                                   });
+            ChooseCandidate(aCandidates,
+                            [&](const std::wstring& strPath)
+                            {
+                                aAsked.push_back(strPath);
+                                return testCase.runnable.count(strPath) > 0;
+                            });
         EXPECT_EQ(strChosen, testCase.pszChosen);
         EXPECT_EQ(aAsked.front(), L"/b/beside"); // beside is always asked first
     }
 }
 
-TEST(ChooseCollectorProgram, NoCandidatesGiveNoProgram)
+TEST(ChooseCandidate, NoCandidatesGiveNoProgram)
 {
-    EXPECT_EQ(ChooseCollectorProgram({}, [](const std::wstring&) { return true; }), L"");
+    EXPECT_EQ(ChooseCandidate({}, [](const std::wstring&) { return true; }), L"");
 }
 } // namespace

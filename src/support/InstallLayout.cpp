@@ -1,10 +1,11 @@
-#include "diagnostics/CollectorLocation.h"
+#include "support/InstallLayout.h"
 
 #include "support/TextConvert.h"
 
 #include <algorithm>
 
 const char* const kCollectorInstallFolder = RIGVET_COLLECTOR_INSTALL_FOLDER;
+const char* const kModuleInstallFolder = RIGVET_MODULE_INSTALL_FOLDER;
 
 namespace
 {
@@ -47,19 +48,19 @@ std::wstring ApplyRelativeFolder(std::wstring strFolder, const std::wstring& str
 }
 } // namespace
 
-std::vector<std::wstring> ListCollectorCandidates(const std::wstring& strProgramPath,
-                                                  const std::wstring& strCollectorName,
+std::vector<std::wstring> ListInstalledCandidates(const std::wstring& strProgramPath,
+                                                  const std::wstring& strName,
                                                   const std::string& strInstallFolder)
 {
     const std::wstring strFolder = GetFolder(strProgramPath);
     const std::wstring strInstalled = ApplyRelativeFolder(strFolder, Utf8ToWide(strInstallFolder));
-    return {strFolder + strCollectorName, strInstalled + strCollectorName};
+    return {strFolder + strName, strInstalled + strName};
 }
 
-std::wstring ChooseCollectorProgram(const std::vector<std::wstring>& aCandidates,
-                                    const std::function<bool(const std::wstring&)>& IsRunnable)
+std::wstring ChooseCandidate(const std::vector<std::wstring>& aCandidates,
+                             const std::function<bool(const std::wstring&)>& IsUsable)
 {
-    const auto it = std::find_if(aCandidates.begin(), aCandidates.end(), IsRunnable);
+    const auto it = std::find_if(aCandidates.begin(), aCandidates.end(), IsUsable);
     if (it != aCandidates.end())
     {
         return *it;
