@@ -16,8 +16,14 @@ constexpr const char* kUnreachable =
     "[Error Occurred - 10002]\nThe accuracy of the system clock could not be determined due to an "
     "unreachable internet time server.";
 // Far below the 64 MiB that the endless header would bring without the bound, far above what a
-// run needs.
+// run needs. Sanitizer builds keep freed memory aside and take several times as much, so there the
+// server's count of what it could send stands in for the client's memory.
 constexpr long kMemoryBoundKB = 48 * 1024;
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kMemoryIsMeasurable = false;
+#else
+constexpr bool kMemoryIsMeasurable = true;
+#endif
 
 struct SServerCase
 {
@@ -56,7 +62,10 @@ protected:
         EXPECT_THAT(result.strOutput, HasSubstr(kUnreachable));
         EXPECT_THAT(result.strOutput, HasSubstr("\nSystem Memory: PASS (16384 MB)\n"));
         EXPECT_THAT(result.strOutput, HasSubstr("\nAccurate System Time: UNK (not compared)\n"));
-        EXPECT_LT(result.nMaxRssKB, kMemoryBoundKB);
+        if (kMemoryIsMeasurable)
+        {
+            EXPECT_LT(result.nMaxRssKB, kMemoryBoundKB);
+        }
     }
 
     CTestFolder m_folder;
@@ -70,6 +79,8 @@ TEST_P(TimeServerFaultTest, RunEndsWithTheClockUnknown)
     const SProgramResult result = Run(m_site.Server().BaseUrl());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25));
     ExpectClockUnknownAndSixVerdicts(result);
+    // The client cut the connection soon after its bound, long before the server's own end.
+    EXPECT_LT(m_site.Server().EndlessBytesSent(), 16u * 1024 * 1024);
     // The run's work folder is all that it may leave behind.
     EXPECT_EQ(SnapshotTree(m_folder.Path(), {"sm3"}).size(), 0u);
 }

@@ -287,7 +287,8 @@ void CLoopbackHttpsServer::Misbehave(void* pSslHandle, int nSocket, EMisbehaviou
         while (bSending && !m_bStop && nSent < kMaxEndlessHeaderBytes)
         {
             bSending = Send(strChunk);
-            nSent += strChunk.size();
+            nSent += bSending ? strChunk.size() : 0;
+            m_nEndlessBytesSent = nSent;
         }
         break;
     }

@@ -3,6 +3,7 @@
 #include "support/TestCertificate.h"
 
 #include <atomic>
+#include <cstddef>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -51,6 +52,8 @@ public:
     void SetReply(const SServerReply& reply);
     std::string BaseUrl() const; // https://127.0.0.1:port/
     std::vector<SRecordedRequest> Requests() const;
+    // How much of an endless header the server has sent so far; it stops when the client goes.
+    std::size_t EndlessBytesSent() const { return m_nEndlessBytesSent; }
 
 private:
     void Serve();
@@ -63,6 +66,7 @@ private:
     int m_nPort = 0;
     int m_aWakePipe[2] = {-1, -1};
     std::atomic<bool> m_bStop{false};
+    std::atomic<std::size_t> m_nEndlessBytesSent{0};
     mutable std::mutex m_mutex;
     SServerReply m_reply;
     std::vector<SRecordedRequest> m_aRequests;
