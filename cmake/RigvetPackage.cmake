@@ -13,8 +13,9 @@ install(TARGETS rigvet-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # folder (src/support/InstallLayout.cpp).
 install(TARGETS rigvet-dxdiag RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/rigvet)
 # The HTTPS client, loaded by the clock step, with the private libraries; the front ends look
-# there relative to their own folder too. A module is read, not run: no execute permission.
-install(TARGETS rigvet_time_client LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/rigvet
+# there relative to their own folder too. A module is read, not run: no execute permission. Kept
+# out of the linker's own folders, so that the package needs no ldconfig run.
+install(TARGETS rigvet_time_client LIBRARY DESTINATION ${RIGVET_MODULE_INSTALL_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${RIGVET_MAN_DIR}/rigvet-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

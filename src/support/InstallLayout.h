@@ -6,8 +6,9 @@
 
 // Where an installation keeps the programs' companions, relative to the folder of the front ends:
 // the collector with the helper programs ("../libexec/rigvet" for bin/ and libexec/rigvet/ under
-// one prefix), the HTTPS client with the private libraries ("../lib/rigvet"). The build derives
-// both from its install folders, so no prefix is written into the programs.
+// one prefix), the HTTPS client with the private libraries of the architecture
+// ("../lib/x86_64-linux-gnu/rigvet"). The build derives both from its install folders, so no
+// prefix is written into the programs.
 extern const char* const kCollectorInstallFolder;
 extern const char* const kModuleInstallFolder;
 
