@@ -1,6 +1,7 @@
 #include "clock/InternetTimeSource.h"
 #include "support/HttpDateText.h"
 #include "support/LoopbackHttpsServer.h"
+#include "support/TestFolder.h"
 
 #include <algorithm>
 #include <chrono>
@@ -62,13 +63,13 @@ int main(int argc, char** argv)
 {
     PrepareInternetTimeSource();
     const int nRuns = argc > 1 ? std::atoi(argv[1]) : 50;
-    char szFolder[] = "/tmp/rigvet-bench-XXXXXX";
-    if (mkdtemp(szFolder) == nullptr || nRuns < 1)
+    if (nRuns < 1)
     {
         std::fprintf(stderr, "usage: rigvet-probe-bench [RUNS]\n");
         return 2;
     }
-    const std::string strPem = std::string(szFolder) + "/server.pem";
+    const CTestFolder folder;
+    const std::string strPem = folder.File("server.pem");
     const CTestCertificate certificate(strPem);
     setenv("SSL_CERT_FILE", strPem.c_str(), 1);
     CLoopbackHttpsServer server(certificate);
@@ -100,8 +101,5 @@ int main(int argc, char** argv)
         fMilliseconds -= static_cast<double>(timeout.count());
     }
     PrintFigures("  of which after the timeout", aUnanswered);
-
-    unlink(strPem.c_str());
-    rmdir(szFolder);
     return 0;
 }

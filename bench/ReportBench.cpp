@@ -2,10 +2,13 @@
 // against pugixml alone loading the same file (its default options), and the peak memory that
 // each adds, taken in a fresh child process each.
 //
-//   rigvet_report_bench [MEGABYTES] [REPETITIONS]
+//   rigvet_report_bench [MEGABYTES] [REPETITIONS]   one report, both ways
+//   rigvet_report_bench --growth                    reports from 10 KB to 20 MB, as a table
+//   rigvet_report_bench --write PATH MEGABYTES      writes the generated report, for peers
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
 #include "support/LargeReport.h"
+#include "support/TestFolder.h"
 #include "support/TextConvert.h"
 
 #include <algorithm>
@@ -129,6 +132,84 @@ long long MeasurePeakBytes(const std::string& strMode, const std::string& strPat
     }
     return std::atoll(strOutput.c_str());
 }
+
+// A generated report of about the size, written to a folder of its own that the object removes.
+class CReportFile
+{
+public:
+    explicit CReportFile(double fMegabytes) { m_nBytes = WriteReport(Path(), fMegabytes); }
+    std::string Path() const { return m_folder.File("qdxd.xml"); }
+    std::size_t Bytes() const { return m_nBytes; }
+
+    static std::size_t WriteReport(const std::string& strPath, double fMegabytes)
+    {
+        const std::string strXml =
+            GenerateLargeReport(static_cast<std::size_t>(fMegabytes * 1024 * 1024));
+        std::ofstream(strPath, std::ios::binary) << strXml;
+        return strXml.size();
+    }
+
+private:
+    CTestFolder m_folder;
+    std::size_t m_nBytes = 0;
+};
+
+// Alternating, so that load from other processes falls on both alike.
+std::pair<STimes, STimes> TimeBoth(const std::string& strPath, int nRepetitions)
+{
+    TimeOnceMs("rigvet", strPath); // warm the page cache
+    std::vector<double> aPugixmlMs;
+    std::vector<double> aRigvetMs;
+    for (int i = 0; i < nRepetitions; ++i)
+    {
+        aPugixmlMs.push_back(TimeOnceMs("pugixml", strPath));
+        aRigvetMs.push_back(TimeOnceMs("rigvet", strPath));
+    }
+    return {Summarise(aPugixmlMs), Summarise(aRigvetMs)};
+}
+
+void PrintComparison(double fMegabytes, int nRepetitions)
+{
+    const CReportFile report(fMegabytes);
+    const auto [pugixml, rigvet] = TimeBoth(report.Path(), nRepetitions);
+    const long long llPugixml = MeasurePeakBytes("pugixml", report.Path());
+    const long long llRigvet = MeasurePeakBytes("rigvet", report.Path());
+    const double fBytes = static_cast<double>(report.Bytes());
+
+    std::printf("report: %.2f MB (%zu bytes), %d repetitions\n", fBytes / (1024 * 1024),
+                report.Bytes(), nRepetitions);
+    std::printf("time, pugixml alone loading:    min %8.2f ms  median %8.2f ms\n",
+                pugixml.fMinimumMs, pugixml.fMedianMs);
+    std::printf("time, load + evaluate (rigvet): min %8.2f ms  median %8.2f ms\n",
+                rigvet.fMinimumMs, rigvet.fMedianMs);
+    std::printf("time ratio (median): %.2fx  (target at most 1.50x)\n",
+                rigvet.fMedianMs / pugixml.fMedianMs);
+    std::printf("peak memory added, pugixml alone: %7.2f MB = %.2fx the file\n",
+                static_cast<double>(llPugixml) / (1024 * 1024),
+                static_cast<double>(llPugixml) / fBytes);
+    std::printf("peak memory added, rigvet:        %7.2f MB = %.2fx the file  (target at most "
+                "3x)\n",
+                static_cast<double>(llRigvet) / (1024 * 1024),
+                static_cast<double>(llRigvet) / fBytes);
+}
+
+void PrintGrowth()
+{
+    std::printf("%10s %14s %14s %16s %12s\n", "report", "rigvet ms", "pugixml ms", "rigvet peak MB",
+                "x the file");
+    const std::pair<double, int> aSizes[] = {{0.01, 50}, {0.1, 30}, {1, 15}, {5, 7}, {20, 3}};
+    for (const auto& [fMegabytes, nRepetitions] : aSizes)
+    {
+        const CReportFile report(fMegabytes);
+        const auto [pugixml, rigvet] = TimeBoth(report.Path(), nRepetitions);
+        const long long llRigvet = MeasurePeakBytes("rigvet", report.Path());
+        const double fBytes = static_cast<double>(report.Bytes());
+        std::printf("%7.2f MB %14.3f %14.3f %16.2f %12.2f\n", fBytes / (1024 * 1024),
+                    rigvet.fMedianMs, pugixml.fMedianMs,
+                    static_cast<double>(llRigvet) / (1024 * 1024),
+                    static_cast<double>(llRigvet) / fBytes);
+    }
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -143,47 +224,18 @@ int main(int argc, char** argv)
         std::printf("%lld\n", ReadPeakResidentBytes() - llBefore);
         return 0;
     }
+    if (argc == 4 && std::strcmp(argv[1], "--write") == 0)
+    {
+        CReportFile::WriteReport(argv[2], std::atof(argv[3]));
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--growth") == 0)
+    {
+        PrintGrowth();
+        return 0;
+    }
     const double fMegabytes = argc > 1 ? std::atof(argv[1]) : 5.0;
     const int nRepetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
-
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("rigvet-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directory(folder);
-    const std::string strPath = (folder / "qdxd.xml").string();
-    const std::string strXml =
-        GenerateLargeReport(static_cast<std::size_t>(fMegabytes * 1024 * 1024));
-    std::ofstream(strPath, std::ios::binary) << strXml;
-    const double fFileMB = static_cast<double>(strXml.size()) / (1024 * 1024);
-
-    TimeOnceMs("rigvet", strPath); // warm the page cache
-    // Alternating, so that load from other processes falls on both alike.
-    std::vector<double> aPugixmlMs;
-    std::vector<double> aRigvetMs;
-    for (int i = 0; i < nRepetitions; ++i)
-    {
-        aPugixmlMs.push_back(TimeOnceMs("pugixml", strPath));
-        aRigvetMs.push_back(TimeOnceMs("rigvet", strPath));
-    }
-    const STimes pugixml = Summarise(aPugixmlMs);
-    const STimes rigvet = Summarise(aRigvetMs);
-    const long long llPugixml = MeasurePeakBytes("pugixml", strPath);
-    const long long llRigvet = MeasurePeakBytes("rigvet", strPath);
-    std::filesystem::remove_all(folder);
-
-    std::printf("report: %.2f MB (%zu bytes), %d repetitions\n", fFileMB, strXml.size(),
-                nRepetitions);
-    std::printf("time, pugixml alone loading:    min %8.2f ms  median %8.2f ms\n",
-                pugixml.fMinimumMs, pugixml.fMedianMs);
-    std::printf("time, load + evaluate (rigvet): min %8.2f ms  median %8.2f ms\n",
-                rigvet.fMinimumMs, rigvet.fMedianMs);
-    std::printf("time ratio (median): %.2fx  (target at most 1.50x)\n",
-                rigvet.fMedianMs / pugixml.fMedianMs);
-    std::printf("peak memory added, pugixml alone: %7.2f MB = %.2fx the file\n",
-                static_cast<double>(llPugixml) / (1024 * 1024),
-                static_cast<double>(llPugixml) / static_cast<double>(strXml.size()));
-    std::printf("peak memory added, rigvet:        %7.2f MB = %.2fx the file  (target "
-                "under 4x)\n",
-                static_cast<double>(llRigvet) / (1024 * 1024),
-                static_cast<double>(llRigvet) / static_cast<double>(strXml.size()));
+    PrintComparison(fMegabytes, nRepetitions);
     return 0;
 }

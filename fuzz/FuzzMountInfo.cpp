@@ -1,6 +1,7 @@
 // Feeds arbitrary mount tables to the parser and to the choices the reader and collector make.
 #include "collector/StorageMounts.h"
 #include "diagnostics/MountPoints.h"
+#include "support/DiskName.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 {
     const std::string_view strMountInfo(reinterpret_cast<const char*>(pData), nSize);
     const std::vector<SMountEntry> aMounts = ParseMountInfo(strMountInfo);
-    FindMountPoint("/tmp/sm3/qualify", aMounts);
-    SelectStorageMounts(aMounts);
+    FindDiskMountPoint("/home/lab/sm3", aMounts);
+    for (const SMountEntry& mount : SelectStorageMounts(aMounts))
+    {
+        BuildDriveRoot(mount.m_strMountPoint);
+    }
     return 0;
 }

@@ -1,4 +1,5 @@
-# Shared by scripts/run and scripts/test: the project's Debian packages and its build steps.
+# Shared by scripts/run, scripts/test and scripts/bench: the project's Debian packages and its
+# build steps.
 set -euo pipefail
 
 RIGVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -11,21 +12,27 @@ RIGVET_PACKAGES=(
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
-    locales tzdata
+    locales tzdata valgrind
 )
 
+# The peers that scripts/bench measures Rigvet against; installed by the bench only.
+RIGVET_BENCH_PACKAGES=(inxi neofetch python3 python3-lxml)
+
+# The packages named (all of RIGVET_PACKAGES when none are) that are not installed.
 rigvet_missing_packages() {
     local package
-    for package in "${RIGVET_PACKAGES[@]}"; do
+    [ $# -gt 0 ] || set -- "${RIGVET_PACKAGES[@]}"
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             echo "$package"
         fi
     done
 }
 
+# Installs what is missing of the packages named (RIGVET_PACKAGES when none are).
 rigvet_install_packages() {
     local missing
-    missing="$(rigvet_missing_packages)"
+    missing="$(rigvet_missing_packages "$@")"
     [ -z "$missing" ] && return 0
     echo "Installing Debian packages:" $missing
     local sudo=""
@@ -63,4 +70,16 @@ rigvet_build() {
     else
         cmake --build --preset "$preset"
     fi
+}
+
+# The optimised build that the benchmarks run: no sanitizers and no dialog, but the test-support
+# library, whose loopback server and generated reports the benchmarks use. Further arguments name
+# the targets to build.
+rigvet_build_bench() {
+    cd "$RIGVET_ROOT"
+    if [ ! -f build/bench/CMakeCache.txt ]; then
+        cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DRIGVET_BUILD_TESTS=ON \
+            -DRIGVET_BUILD_GUI=OFF -DRIGVET_BUILD_BENCHMARKS=ON >/dev/null
+    fi
+    cmake --build build/bench --target "$@"
 }

@@ -11,6 +11,8 @@
 namespace
 {
 constexpr int kTmYearBase = 1900;
+// Day, month, year, hour, minute and second.
+constexpr int kDateFieldCount = 6;
 
 constexpr std::array<const wchar_t*, 12> g_aMonthNames = {
     L"jan", L"feb", L"mar", L"apr", L"may", L"jun", L"jul", L"aug", L"sep", L"oct", L"nov", L"dec",
@@ -45,9 +47,10 @@ int ParseHttpDate(const wchar_t* pszText, std::tm* pRecord)
     // "%3ls" stores wide characters with every runtime library; fields after the first
     // mismatch keep the current local values.
     wchar_t szMonth[4] = {};
-    std::swscanf(pszText != nullptr ? pszText : L"", L"%*[a-zA-Z,] %d %3ls %d %d:%d:%d GMT",
-                 &pRecord->tm_mday, szMonth, &pRecord->tm_year, &pRecord->tm_hour, &pRecord->tm_min,
-                 &pRecord->tm_sec);
+    const int nAssigned =
+        std::swscanf(pszText != nullptr ? pszText : L"", L"%*[a-zA-Z,] %d %3ls %d %d:%d:%d GMT",
+                     &pRecord->tm_mday, szMonth, &pRecord->tm_year, &pRecord->tm_hour,
+                     &pRecord->tm_min, &pRecord->tm_sec);
     // The header comes from the network: a year that cannot be moved to the record's base is
     // no date at all, rather than an overflow.
     if (pRecord->tm_year < std::numeric_limits<int>::min() + kTmYearBase)
@@ -61,6 +64,12 @@ int ParseHttpDate(const wchar_t* pszText, std::tm* pRecord)
     {
         if (strMonth == g_aMonthNames[nMonth])
         {
+            // A field the text did not give would keep the local clock's value, and a clock
+            // compared with itself always passes.
+            if (nAssigned != kDateFieldCount)
+            {
+                return EINVAL;
+            }
             pRecord->tm_mon = static_cast<int>(nMonth);
             std::mktime(pRecord);
             return 0;

@@ -1,71 +1,68 @@
 #include "clock/InternetTimeSource.h"
+#include "clock/TimeClientModule.h"
+#include "support/ModulePath.h"
 #include "support/TextConvert.h"
 
-#include <cpprest/http_client.h>
-#include <openssl/crypto.h>
-#include <openssl/ssl.h>
-#include <stdexcept>
+#include <dlfcn.h>
+#include <mutex>
 
 namespace
 {
-web::http::client::http_client_config
-MakeClientConfig(std::optional<std::chrono::milliseconds> timeout)
+// The module lies beside the program. Once loaded it stays: the client's threads outlive any
+// request.
+FTimeClientEntry LoadTimeClient(std::string& strError)
 {
-    web::http::client::http_client_config config;
-    if (timeout)
+    static std::mutex mutex;
+    static FTimeClientEntry pEntry = nullptr;
+    static std::string strLoadError;
+    const std::lock_guard lock(mutex);
+    if (pEntry == nullptr && strLoadError.empty())
     {
-        config.set_timeout(*timeout);
+        const std::string strProgram = WideToUtf8(GetModulePath());
+        const std::string strModule =
+            strProgram.substr(0, strProgram.rfind('/') + 1) + kTimeClientModuleName;
+        void* pModule = dlopen(strModule.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        pEntry = pModule != nullptr
+                     ? reinterpret_cast<FTimeClientEntry>(dlsym(pModule, kTimeClientEntryName))
+                     : nullptr;
+        if (pEntry == nullptr)
+        {
+            const char* pszError = dlerror();
+            strLoadError = "cannot load the HTTPS client " + strModule + ": " +
+                           (pszError != nullptr ? pszError : "no entry");
+        }
     }
-    return config;
-}
-
-SHttpDateResponse SendDateRequest(const std::string& strBaseUrl, const std::wstring& strUserAgent,
-                                  std::optional<std::chrono::milliseconds> timeout)
-{
-    web::http::http_request request(web::http::methods::GET);
-    const web::uri baseUri(strBaseUrl); // utility::string_t is UTF-8 text on this platform
-    web::http::client::http_client client(baseUri, MakeClientConfig(timeout));
-    request.headers().add(web::http::header_names::user_agent, WideToUtf8(strUserAgent));
-    request.set_method(web::http::methods::GET);
-
-    const pplx::task<web::http::http_response> responseTask = client.request(request);
-    // The continuation takes the task itself, so a failure arrives here and is rethrown by get().
-    const pplx::task<web::http::http_response> resultTask =
-        responseTask.then([](pplx::task<web::http::http_response> task) { return task.get(); });
-    const web::http::http_response response = resultTask.get();
-    return SHttpDateResponse{response.status_code(), Utf8ToWide(response.headers().date())};
+    strError = strLoadError;
+    return pEntry;
 }
 } // namespace
 
 SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl, const std::wstring& strUserAgent,
                                 std::optional<std::chrono::milliseconds> timeout)
 {
-    PrepareInternetTimeSource();
-    try
+    std::string strError;
+    const FTimeClientEntry pEntry = LoadTimeClient(strError);
+    if (pEntry == nullptr)
     {
-        return SendDateRequest(strBaseUrl, strUserAgent, timeout);
+        throw CHttpRequestFailure(strError);
     }
-    catch (const web::http::http_exception& exception)
+    STimeClientRequest request;
+    request.strBaseUrl = strBaseUrl;
+    request.strUserAgent = WideToUtf8(strUserAgent);
+    request.llTimeoutMs = timeout ? timeout->count() : 0;
+    STimeClientResult result;
+    pEntry(&request, &result);
+    if (!result.bAnswered)
     {
-        throw CHttpRequestFailure(exception.what());
+        throw CHttpRequestFailure(result.strFailure);
     }
-    catch (const web::uri_exception& exception)
-    {
-        throw CHttpRequestFailure(exception.what());
-    }
-    catch (const std::invalid_argument& exception) // a URI the client cannot use
-    {
-        throw CHttpRequestFailure(exception.what());
-    }
+    return SHttpDateResponse{result.nStatusCode, Utf8ToWide(result.strDate)};
 }
 
 void PrepareInternetTimeSource()
 {
-    // Without this, the library's exit handler frees its tables while a client thread may still
-    // be shutting down a timed-out connection, and the process crashes or hangs on exit. Only the
-    // first initialisation of the process decides; later calls change nothing.
-    OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr);
-    OPENSSL_init_ssl(0, nullptr);
+    std::string strError;
+    LoadTimeClient(strError);
 }
 
 // Read by the leak checker of sanitizer builds only. The client's shared thread pool is stopped at

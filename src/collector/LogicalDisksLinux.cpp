@@ -1,6 +1,7 @@
 #include "collector/MachineSources.h"
 #include "collector/StorageMounts.h"
 #include "collector/SystemFiles.h"
+#include "support/DiskName.h"
 
 #include <sys/statvfs.h>
 
@@ -19,7 +20,7 @@ std::vector<SLogicalDisk> CollectLogicalDisks()
             continue;
         }
         SLogicalDisk disk;
-        disk.m_strDriveLetter = mount.m_strMountPoint;
+        disk.m_strDriveLetter = EncodeDiskName(mount.m_strMountPoint);
         disk.m_llFreeSpace = static_cast<std::uint64_t>(status.f_bavail) * status.f_frsize;
         disk.m_llMaxSpace = static_cast<std::uint64_t>(status.f_blocks) * status.f_frsize;
         disk.m_strFileSystem = mount.m_strFileSystem;

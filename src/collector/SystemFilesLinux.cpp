@@ -4,9 +4,16 @@
 #include <dirent.h>
 #include <unistd.h>
 
+namespace
+{
+// Far more than any text of the kernel or the PCI name list (a few megabytes) holds.
+constexpr std::size_t kMaxSystemFileBytes = 64 * 1024 * 1024;
+} // namespace
+
 std::optional<std::string> ReadSystemFile(const std::string& strPath)
 {
-    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile(strPath, true, kMaxSystemFileBytes);
     if (!aContent)
     {
         return std::nullopt;

@@ -5,9 +5,51 @@
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
 namespace
 {
 constexpr int kStatusOfMinusOne = 255;
+
+bool IsDecimalDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+} // namespace
+
+std::optional<std::chrono::seconds> ParseCollectorTimeout(std::string_view strText)
+{
+    // Only digits: no sign, blank or fraction that a looser conversion would pass over.
+    if (strText.empty() || !std::all_of(strText.begin(), strText.end(), IsDecimalDigit))
+    {
+        return std::nullopt;
+    }
+    std::uint32_t nSeconds = 0;
+    const auto [pEnd, error] =
+        std::from_chars(strText.data(), strText.data() + strText.size(), nSeconds);
+    if (error != std::errc() || nSeconds == 0 ||
+        nSeconds > static_cast<std::uint32_t>(kLongestCollectorTimeout.count()))
+    {
+        return std::nullopt;
+    }
+    return std::chrono::seconds(nSeconds);
+}
+
+std::optional<std::chrono::seconds> GetCollectorTimeout()
+{
+    const char* pszOverride = std::getenv(kCollectorTimeoutVariable);
+    if (pszOverride == nullptr)
+    {
+        return kDefaultCollectorTimeout;
+    }
+    return ParseCollectorTimeout(pszOverride);
+}
+
+bool IsCollectorTimeoutOverrideInvalid()
+{
+    return !GetCollectorTimeout();
 }
 
 std::vector<std::wstring> BuildCollectorArguments(const std::wstring& strReportPath)
@@ -17,7 +59,8 @@ std::vector<std::wstring> BuildCollectorArguments(const std::wstring& strReportP
 
 std::int32_t GetCaptureExitCode(const SChildOutcome& outcome)
 {
-    if (!outcome.bStarted || outcome.bEndedBySignal || outcome.nExitStatus == kStatusOfMinusOne)
+    if (!outcome.bStarted || outcome.bEndedBySignal || outcome.bTimedOut ||
+        outcome.nExitStatus == kStatusOfMinusOne)
     {
         return kCaptureFailed;
     }
@@ -26,9 +69,13 @@ std::int32_t GetCaptureExitCode(const SChildOutcome& outcome)
 
 void CaptureDiagnosticsReport()
 {
+    // Front ends refuse an invalid bound at their start; one that does not gets no collector.
+    const std::optional<std::chrono::seconds> timeout = GetCollectorTimeout();
     const SChildOutcome outcome =
-        RunCollector(FindCollectorProgram(), BuildCollectorArguments(GetShortReportPath()),
-                     GetShortWorkFolder());
+        timeout
+            ? RunCollector(FindCollectorProgram(), BuildCollectorArguments(GetShortReportPath()),
+                           GetShortWorkFolder(), *timeout)
+            : SChildOutcome{};
     if (GetCaptureExitCode(outcome) == kCaptureFailed)
     {
         throw CZelSimpleException(IDS_DXDIAG_FAILED,

@@ -1,18 +1,36 @@
+#include "diagnostics/CheckedWorkFolderLinux.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace
 {
+using CClock = std::chrono::steady_clock;
+
+// Where a pidfd cannot be had, the child is looked at this often.
+constexpr std::chrono::milliseconds kPollInterval{10};
+
+// The process group of the collector while it runs, for EndRunningCollector; 0 when none. Read
+// in a signal handler, so it must be lock-free.
+std::atomic<pid_t> g_nRunningGroup{0};
+static_assert(std::atomic<pid_t>::is_always_lock_free);
+
 // posix_spawn's file actions, released on every path.
 class CSpawnActions
 {
@@ -27,7 +45,118 @@ private:
     posix_spawn_file_actions_t m_actions;
 };
 
-SChildOutcome WaitForChild(pid_t nChild)
+// posix_spawn's attributes, released on every path.
+class CSpawnAttributes
+{
+public:
+    CSpawnAttributes() { posix_spawnattr_init(&m_attributes); }
+    CSpawnAttributes(const CSpawnAttributes&) = delete;
+    CSpawnAttributes& operator=(const CSpawnAttributes&) = delete;
+    ~CSpawnAttributes() { posix_spawnattr_destroy(&m_attributes); }
+    posix_spawnattr_t* Get() { return &m_attributes; }
+
+private:
+    posix_spawnattr_t m_attributes;
+};
+
+sigset_t TerminatingSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int nSignal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+    {
+        sigaddset(&signals, nSignal);
+    }
+    return signals;
+}
+
+// Holds back the signals that end a front end while the collector is started, so that it is
+// registered before a handler can look for it.
+class CTerminatingSignalsHeld
+{
+public:
+    CTerminatingSignalsHeld()
+    {
+        const sigset_t signals = TerminatingSignals();
+        pthread_sigmask(SIG_BLOCK, &signals, &m_previous);
+    }
+    CTerminatingSignalsHeld(const CTerminatingSignalsHeld&) = delete;
+    CTerminatingSignalsHeld& operator=(const CTerminatingSignalsHeld&) = delete;
+    ~CTerminatingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+
+private:
+    sigset_t m_previous;
+};
+
+// The child reads nothing of ours and writes into nothing of ours: a reader of this program's
+// output sees its end when this program ends, whatever the collector leaves running. It starts
+// in the work folder that was checked, not in whatever its path names now.
+bool PrepareActions(CSpawnActions& actions, const std::string& strDirectory)
+{
+    const int nHeldFolder = FindHeldWorkFolder(strDirectory);
+    return posix_spawn_file_actions_addopen(actions.Get(), STDIN_FILENO, "/dev/null", O_RDONLY,
+                                            0) == 0 &&
+           posix_spawn_file_actions_addopen(actions.Get(), STDOUT_FILENO, "/dev/null", O_WRONLY,
+                                            0) == 0 &&
+           posix_spawn_file_actions_addopen(actions.Get(), STDERR_FILENO, "/dev/null", O_WRONLY,
+                                            0) == 0 &&
+           (nHeldFolder >= 0
+                ? posix_spawn_file_actions_addfchdir_np(actions.Get(), nHeldFolder)
+                : posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str())) == 0;
+}
+
+// A process group of its own, so that it can be ended with everything it starts, and the
+// signals of this program back at their defaults.
+bool PrepareAttributes(CSpawnAttributes& attributes)
+{
+    sigset_t none;
+    sigemptyset(&none);
+    const sigset_t defaults = TerminatingSignals();
+    return posix_spawnattr_setflags(attributes.Get(), POSIX_SPAWN_SETPGROUP |
+                                                          POSIX_SPAWN_SETSIGMASK |
+                                                          POSIX_SPAWN_SETSIGDEF) == 0 &&
+           posix_spawnattr_setpgroup(attributes.Get(), 0) == 0 &&
+           posix_spawnattr_setsigmask(attributes.Get(), &none) == 0 &&
+           posix_spawnattr_setsigdefault(attributes.Get(), &defaults) == 0;
+}
+
+bool HasExited(pid_t nChild)
+{
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(nChild), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == nChild;
+}
+
+// Waits until the child has ended or the deadline has passed; the child is left unreaped, so
+// that its process group stays its own. True when it has ended.
+bool WaitForExit(pid_t nChild, CClock::time_point deadline)
+{
+    const CUniqueFd process(static_cast<int>(syscall(SYS_pidfd_open, nChild, 0)));
+    for (;;)
+    {
+        if (HasExited(nChild))
+        {
+            return true;
+        }
+        const auto remaining =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - CClock::now());
+        if (remaining.count() <= 0)
+        {
+            return false;
+        }
+        if (process.IsValid())
+        {
+            pollfd watched{process.Get(), POLLIN, 0};
+            poll(&watched, 1, static_cast<int>(std::min<long long>(remaining.count(), INT_MAX)));
+        }
+        else
+        {
+            std::this_thread::sleep_for(std::min<CClock::duration>(kPollInterval, remaining));
+        }
+    }
+}
+
+SChildOutcome Reap(pid_t nChild, bool bTimedOut)
 {
     int nStatus = 0;
     pid_t nResult = 0;
@@ -39,7 +168,23 @@ SChildOutcome WaitForChild(pid_t nChild)
     {
         return SChildOutcome{}; // the exit code could not be read
     }
-    return SChildOutcome{true, WIFSIGNALED(nStatus), WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 0};
+    return SChildOutcome{true, WIFSIGNALED(nStatus), bTimedOut,
+                         WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 0};
+}
+
+pid_t StartCollector(std::vector<char*>& aArgv, const std::string& strDirectory)
+{
+    CSpawnActions actions;
+    CSpawnAttributes attributes;
+    const CTerminatingSignalsHeld held;
+    pid_t nChild = 0;
+    if (!PrepareActions(actions, strDirectory) || !PrepareAttributes(attributes) ||
+        posix_spawn(&nChild, aArgv[0], actions.Get(), attributes.Get(), aArgv.data(), environ) != 0)
+    {
+        return 0;
+    }
+    g_nRunningGroup = nChild;
+    return nChild;
 }
 } // namespace
 
@@ -59,7 +204,7 @@ std::wstring FindCollectorProgram()
 
 SChildOutcome RunCollector(const std::wstring& strProgram,
                            const std::vector<std::wstring>& aArguments,
-                           const std::wstring& strWorkingDirectory)
+                           const std::wstring& strWorkingDirectory, std::chrono::seconds timeout)
 {
     std::vector<std::string> aNarrow{WideToUtf8(strProgram)};
     for (const std::wstring& strArgument : aArguments)
@@ -73,13 +218,26 @@ SChildOutcome RunCollector(const std::wstring& strProgram,
     }
     aArgv.push_back(nullptr);
 
-    CSpawnActions actions;
-    const std::string strDirectory = WideToUtf8(strWorkingDirectory);
-    pid_t nChild = 0;
-    if (posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str()) != 0 ||
-        posix_spawn(&nChild, aArgv[0], actions.Get(), nullptr, aArgv.data(), environ) != 0)
+    const CClock::time_point deadline = CClock::now() + timeout;
+    const pid_t nChild = StartCollector(aArgv, WideToUtf8(strWorkingDirectory));
+    if (nChild == 0)
     {
         return SChildOutcome{};
     }
-    return WaitForChild(nChild);
+    const bool bExited = WaitForExit(nChild, deadline);
+    if (!bExited)
+    {
+        kill(-nChild, SIGKILL);
+    }
+    g_nRunningGroup = 0;
+    return Reap(nChild, !bExited);
+}
+
+void EndRunningCollector()
+{
+    const pid_t nGroup = g_nRunningGroup;
+    if (nGroup > 0)
+    {
+        kill(-nGroup, SIGKILL);
+    }
 }

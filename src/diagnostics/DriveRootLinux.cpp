@@ -1,22 +1,39 @@
 #include "diagnostics/DriveRoot.h"
 #include "diagnostics/MountPoints.h"
-#include "diagnostics/PathText.h"
 #include "support/RegularFile.h"
 #include "support/TextConvert.h"
 
 #include <climits>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace
 {
+// Far more than the mount table of any machine.
+constexpr std::size_t kMaxMountInfoBytes = 16 * 1024 * 1024;
+
 std::string ReadMountInfo()
 {
-    const std::optional<std::vector<char>> aContent = ReadRegularFile("/proc/self/mountinfo", true);
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile("/proc/self/mountinfo", true, kMaxMountInfoBytes);
     return aContent ? std::string(aContent->begin(), aContent->end()) : std::string();
+}
+
+// $HOME when it is an absolute path, else the home folder of the user's account.
+std::string FindHomeFolder()
+{
+    const char* pszHome = std::getenv("HOME");
+    if (pszHome != nullptr && *pszHome == '/')
+    {
+        return pszHome;
+    }
+    const passwd* pAccount = getpwuid(geteuid());
+    return pAccount != nullptr && pAccount->pw_dir != nullptr ? pAccount->pw_dir : "";
 }
 } // namespace
 
-std::wstring GetDriveRoot(const std::wstring& strPath)
+std::wstring GetDriveRoot(const std::wstring&)
 {
     // Lets a report written on Windows ("C:") be checked here as it would be there.
     const char* pszOverride = std::getenv(kDriveRootVariable);
@@ -25,11 +42,12 @@ std::wstring GetDriveRoot(const std::wstring& strPath)
         return Utf8ToWide(pszOverride);
     }
     char aResolved[PATH_MAX] = {};
-    if (realpath(WideToUtf8(GetParentFolder(strPath, L'/')).c_str(), aResolved) == nullptr)
+    const std::string strHome = FindHomeFolder();
+    if (strHome.empty() || realpath(strHome.c_str(), aResolved) == nullptr)
     {
         return std::wstring();
     }
     const std::optional<std::string> strMountPoint =
-        FindMountPoint(aResolved, ParseMountInfo(ReadMountInfo()));
+        FindDiskMountPoint(aResolved, ParseMountInfo(ReadMountInfo()));
     return strMountPoint ? BuildDriveRoot(*strMountPoint) : std::wstring();
 }

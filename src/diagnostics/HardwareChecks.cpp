@@ -5,6 +5,7 @@
 #include "support/TextSplit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -126,10 +127,13 @@ void ParseFeatureLevels(std::wstring strText, float& fLevel)
     ReplaceAll(strText, L"_", L".");
     for (const std::wstring_view strField : SplitFields(strText, L','))
     {
-        const float fValue = static_cast<float>(ParseCLocaleDouble(std::wstring(strField)));
-        if (fValue > fLevel)
+        // Only decimal levels count; one beyond the range of the level's type is no level at
+        // all rather than an infinity that passes every threshold.
+        const double fValue = ParseDecimalNumber(std::wstring(strField));
+        if (std::fabs(fValue) <= std::numeric_limits<float>::max() &&
+            static_cast<float>(fValue) > fLevel)
         {
-            fLevel = fValue;
+            fLevel = static_cast<float>(fValue);
         }
     }
 }

@@ -1,8 +1,10 @@
 #include "diagnostics/MountPoints.h"
 
+#include "support/DiskName.h"
 #include "support/TextConvert.h"
 
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -17,28 +19,50 @@ bool Holds(const std::string& strMountPoint, const std::string& strPath)
 }
 } // namespace
 
-std::optional<std::string> FindMountPoint(const std::string& strPath,
-                                          const std::vector<SMountEntry>& aMounts)
+bool IsMemoryFileSystem(std::string_view strFileSystem)
 {
-    std::optional<std::string> strBest;
-    for (const SMountEntry& mount : aMounts)
+    constexpr std::array<std::string_view, 2> kInMemory = {"tmpfs", "ramfs"};
+    return std::find(kInMemory.begin(), kInMemory.end(), strFileSystem) != kInMemory.end();
+}
+
+std::optional<std::string> FindDiskMountPoint(const std::string& strPath,
+                                              const std::vector<SMountEntry>& aMounts)
+{
+    if (!strPath.starts_with('/'))
     {
-        const std::string& strMountPoint = mount.m_strMountPoint;
-        if (Holds(strMountPoint, strPath) && (!strBest || strMountPoint.size() >= strBest->size()))
+        return std::nullopt;
+    }
+    // The mounts holding the path, the one on top first: longer mount points cover shorter
+    // ones, and later mounts cover earlier ones of the same mount point.
+    std::vector<const SMountEntry*> aHolding;
+    for (auto it = aMounts.rbegin(); it != aMounts.rend(); ++it)
+    {
+        if (Holds(it->m_strMountPoint, strPath))
         {
-            strBest = strMountPoint;
+            aHolding.push_back(&*it);
         }
     }
-    // A root that is no mount of its own (a chroot) still holds every absolute path; the
-    // collector lists it as "/" the same way.
-    if (!strBest && strPath.starts_with('/'))
+    std::stable_sort(aHolding.begin(), aHolding.end(),
+                     [](const SMountEntry* pFirst, const SMountEntry* pSecond)
+                     { return pFirst->m_strMountPoint.size() > pSecond->m_strMountPoint.size(); });
+    for (const SMountEntry* pMount : aHolding)
     {
-        strBest = "/";
+        if (!IsMemoryFileSystem(pMount->m_strFileSystem))
+        {
+            return pMount->m_strMountPoint;
+        }
     }
-    return strBest;
+    const bool bRootListed =
+        std::any_of(aMounts.begin(), aMounts.end(),
+                    [](const SMountEntry& mount) { return mount.m_strMountPoint == "/"; });
+    if (!bRootListed)
+    {
+        return "/";
+    }
+    return std::nullopt;
 }
 
 std::wstring BuildDriveRoot(const std::string& strMountPoint)
 {
-    return Utf8ToWide(strMountPoint) + L"\\";
+    return Utf8ToWide(EncodeDiskName(strMountPoint)) + L"\\";
 }

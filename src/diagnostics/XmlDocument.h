@@ -2,15 +2,22 @@
 
 #include "diagnostics/IXmlDocument.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
+
+// A report larger than this is refused without being read (-998): the collector's reports take a
+// few kilobytes, and parsing costs about twice the file's size in memory.
+inline constexpr std::size_t kMaxReportBytes = 256 * 1024 * 1024;
 
 // A document of this platform's XML parser, into which a report file is loaded.
 class IXmlReportDocument : public IXmlDocument
 {
 public:
     // Replaces the content with the file's, read once and in full; false when the file cannot be
-    // read or is not one well-formed document. A symbolic link at the path is not followed.
+    // read, is larger than kMaxReportBytes (known before it is read) or is not one well-formed
+    // document. A symbolic link at the path is not followed. A report in the work folder held for
+    // the run is read through that folder.
     virtual bool Load(const std::wstring& strPath) = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "diagnostics/XmlDocumentLinux.h"
 
-#include "support/RegularFile.h"
+#include "diagnostics/CheckedWorkFolderLinux.h"
+#include "support/RegularFileLinux.h"
 #include "support/TextConvert.h"
 
 #include <limits>
@@ -83,7 +84,9 @@ std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
 
 bool CPugiXmlDocument::Load(const std::wstring& strPath)
 {
-    std::optional<std::vector<char>> aContent = ReadRegularFile(WideToUtf8(strPath), false);
+    const SReachedPath path = ReachPath(WideToUtf8(strPath));
+    std::optional<std::vector<char>> aContent =
+        ReadRegularFileAt(path.nFolderFd, path.strName, false, kMaxReportBytes);
     return aContent && LoadContent(std::move(*aContent));
 }
 

@@ -20,7 +20,10 @@ public:
     virtual bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                       std::uint16_t nServicePackMajor) = 0;
 
+    // Creates and holds the work folder for the run; ReleaseWorkFolder ends the hold when the
+    // run is over, whatever ended it.
     virtual void CreateWorkFolder() = 0;
+    virtual void ReleaseWorkFolder() = 0;
     virtual std::wstring GetReportPath() = 0;
     virtual void DeleteReportFile(const std::wstring& strReportPath) = 0;
     virtual bool FileExistsNormalized(std::wstring strPath) = 0;

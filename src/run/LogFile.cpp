@@ -1,5 +1,8 @@
 #include "run/LogFile.h"
 
+#include <cerrno>
+#include <cstring>
+
 CLogFile::~CLogFile()
 {
     Close();
@@ -8,7 +11,13 @@ CLogFile::~CLogFile()
 bool CLogFile::Open(const std::wstring& strPath)
 {
     Close();
+    m_strProblem.clear();
+    errno = 0;
     m_pFile = OpenForWriting(strPath);
+    if (m_pFile == nullptr)
+    {
+        NoteProblem("could not be opened");
+    }
     return m_pFile != nullptr;
 }
 
@@ -24,14 +33,17 @@ void CLogFile::WriteString(const std::wstring& strText)
     {
         strNarrow += (ch >= 0 && ch < 0x80) ? static_cast<char>(ch) : '?';
     }
-    std::fwrite(strNarrow.data(), 1, strNarrow.size(), m_pFile);
+    if (std::fwrite(strNarrow.data(), 1, strNarrow.size(), m_pFile) != strNarrow.size())
+    {
+        NoteProblem("could not be written");
+    }
 }
 
 void CLogFile::Flush()
 {
-    if (m_pFile != nullptr)
+    if (m_pFile != nullptr && std::fflush(m_pFile) != 0)
     {
-        std::fflush(m_pFile);
+        NoteProblem("could not be written");
     }
 }
 
@@ -39,7 +51,23 @@ void CLogFile::Close()
 {
     if (m_pFile != nullptr)
     {
-        std::fclose(m_pFile);
+        // Closing writes what is still buffered, and can fail as a write does.
+        if (std::fclose(m_pFile) != 0)
+        {
+            NoteProblem("could not be written");
+        }
         m_pFile = nullptr;
+    }
+}
+
+void CLogFile::NoteProblem(const char* pszWhat)
+{
+    if (m_strProblem.empty())
+    {
+        m_strProblem = pszWhat;
+        if (errno != 0)
+        {
+            m_strProblem += std::string(" (") + std::strerror(errno) + ")";
+        }
     }
 }

@@ -21,9 +21,17 @@ public:
     // Closing a file that is not open does nothing.
     void Close();
 
+    // Why the file could not be opened or written since the last Open, as a phrase such as
+    // "could not be opened (Is a directory)"; empty while all went well.
+    const std::string& GetProblem() const { return m_strProblem; }
+
 private:
     // Opens for writing, creating or emptying; implemented by the platform adapter.
     static std::FILE* OpenForWriting(const std::wstring& strPath);
 
+    // Keeps the first problem met; errno tells its reason.
+    void NoteProblem(const char* pszWhat);
+
     std::FILE* m_pFile = nullptr;
+    std::string m_strProblem;
 };

@@ -172,6 +172,7 @@ void CRigvetDlg::FinishRun(bool bVirtualizationDetected)
         ShowStop(IDS_VIRTUAL_CAPTION, IDS_VIRTUAL_TEXT);
     }
     CloseLogFile();
+    m_steps.ReleaseWorkFolder();
 }
 
 void CRigvetDlg::CloseLogFile()

@@ -28,6 +28,11 @@ void CSystemSteps::CreateWorkFolder()
     ::CreateWorkFolder();
 }
 
+void CSystemSteps::ReleaseWorkFolder()
+{
+    ::ReleaseWorkFolder();
+}
+
 std::wstring CSystemSteps::GetReportPath()
 {
     return ::GetReportPath();

@@ -10,6 +10,7 @@ public:
     bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                               std::uint16_t nServicePackMajor) override;
     void CreateWorkFolder() override;
+    void ReleaseWorkFolder() override;
     std::wstring GetReportPath() override;
     void DeleteReportFile(const std::wstring& strReportPath) override;
     bool FileExistsNormalized(std::wstring strPath) override;

@@ -1,4 +1,5 @@
 #include "clock/TimeServerUrl.h"
+#include "diagnostics/DiagnosticsCapture.h"
 #include "run/OsVersionOverride.h"
 #include "ui/OverrideCheck.h"
 
@@ -13,6 +14,12 @@ std::optional<std::string> FindInvalidOverride()
     {
         return std::string(kTimeServerUrlVariable) +
                " must be https://host[:port]/, for example https://127.0.0.1:8443/";
+    }
+    if (IsCollectorTimeoutOverrideInvalid())
+    {
+        return std::string(kCollectorTimeoutVariable) +
+               " must be a whole number of seconds from 1 to " +
+               std::to_string(kLongestCollectorTimeout.count()) + ", for example 300";
     }
     return std::nullopt;
 }

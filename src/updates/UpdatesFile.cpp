@@ -48,7 +48,8 @@ std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent)
 
 std::optional<std::string> ReadUpdatesFile(const std::string& strPath)
 {
-    const std::optional<std::vector<char>> aContent = ReadRegularFile(strPath, true);
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile(strPath, true, kMaxUpdatesFileBytes);
     if (!aContent)
     {
         return std::nullopt;

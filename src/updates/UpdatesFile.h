@@ -2,6 +2,7 @@
 
 #include "updates/UpdateMatch.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,5 +16,10 @@
 // skipped.
 std::vector<SUpdateRecord> ParseUpdateRecords(std::string_view strContent);
 
-// The whole content of a regular file; nothing when it cannot be opened or read.
+// An update file larger than this is refused unread, like one that cannot be read: a machine's
+// list of updates takes a few kilobytes, and each byte of the file may cost dozens in memory.
+inline constexpr std::size_t kMaxUpdatesFileBytes = 4 * 1024 * 1024;
+
+// The whole content of a regular file; nothing when it cannot be opened or read, or when it is
+// larger than kMaxUpdatesFileBytes.
 std::optional<std::string> ReadUpdatesFile(const std::string& strPath);

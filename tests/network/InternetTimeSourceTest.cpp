@@ -112,6 +112,25 @@ TEST_F(InternetTimeSourceTest, TrustedCertificateForAnotherHostFails)
     EXPECT_TRUE(m_site.OtherHostServer().Requests().empty());
 }
 
+// However long the head the server sends, the client takes a bounded part of it and fails.
+TEST_F(InternetTimeSourceTest, AnEndlessHeaderFailsAfterTheBound)
+{
+    m_site.Server().SetReply(SServerReply{200, std::nullopt, true, EMisbehaviour::EndlessHeader});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(FetchHttpDate(m_site.Server().BaseUrl(), kUserAgent), CHttpRequestFailure);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST_F(InternetTimeSourceTest, AnswersThatAreNoHttpFail)
+{
+    for (const EMisbehaviour misbehaviour :
+         {EMisbehaviour::ResetMidResponse, EMisbehaviour::NotHttp, EMisbehaviour::NotTls})
+    {
+        m_site.Server().SetReply(SServerReply{200, std::nullopt, true, misbehaviour});
+        EXPECT_THROW(Fetch(m_site.Server().BaseUrl()), CHttpRequestFailure);
+    }
+}
+
 TEST_F(InternetTimeSourceTest, UnusableAddressFails)
 {
     EXPECT_THROW(Fetch("https://bad host/"), CHttpRequestFailure);

@@ -1,8 +1,9 @@
 #include "clock/InternetTimeSource.h"
 #include "network/TlsTestSite.h"
-#include "support/ClockTestDoubles.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/HttpDateText.h"
 #include "support/LoadResourceString.h"
+#include "support/RecordingView.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
 #include "ui/CRigvetDlg.h"
@@ -55,8 +56,8 @@ TEST_P(ProbeInternetTimeNetwork, RunShowsTheClockAsTheServerAnswers)
                                : probe.server == EServer::Untrusted
                                    ? m_site.UntrustedServer().BaseUrl()
                                    : refusingPort.BaseUrl();
-    CProbeRecordingView view;
-    CClockTestSteps steps;
+    CRecordingView view;
+    CFakeQualificationSteps steps;
     steps.m_systemTime = kSystemTime;
     steps.m_request = [&](const std::wstring& strUserAgent)
     { return FetchHttpDate(strUrl, strUserAgent, kTestTimeout); };
@@ -65,17 +66,17 @@ TEST_P(ProbeInternetTimeNetwork, RunShowsTheClockAsTheServerAnswers)
     dlg.RunQualification();
 
     ASSERT_TRUE(dlg.m_bFinished);
-    ASSERT_GE(view.m_aMessages.size(), 1u); // the consent question
+    ASSERT_GE(view.m_aBoxes.size(), 1u); // the consent question
     if (probe.llDelta)
     {
-        EXPECT_EQ(view.m_aMessages.size(), 1u);
+        EXPECT_EQ(view.m_aBoxes.size(), 1u);
         EXPECT_EQ(dlg.m_pResults->m_llClockDelta, *probe.llDelta);
     }
     else
     {
-        ASSERT_EQ(view.m_aMessages.size(), 2u);
-        EXPECT_EQ(view.m_aMessages[1].strCaption, L"Error Occurred - 10002");
-        EXPECT_EQ(view.m_aMessages[1].strText, LoadResourceString(IDS_CLOCK_UNREACHABLE));
+        ASSERT_EQ(view.m_aBoxes.size(), 2u);
+        EXPECT_EQ(view.m_aBoxes[1].strCaption, L"Error Occurred - 10002");
+        EXPECT_EQ(view.m_aBoxes[1].strText, LoadResourceString(IDS_CLOCK_UNREACHABLE));
         EXPECT_EQ(dlg.m_pResults->m_llClockDelta, 0);
     }
     EXPECT_EQ(dlg.GetShownVerdict(ERequirement::Clock), probe.verdict);

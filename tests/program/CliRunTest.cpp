@@ -105,3 +105,19 @@ TEST(CliRun, FinishedRunPrintsSixVerdictLines)
     }
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK"));
 }
+
+TEST(CliRun, ALogPathThatIsAFolderIsNamedOnStandardErrorAndTheRunFinishes)
+{
+    CTestFolder folder;
+    SProgramOptions options = LocalSession();
+    options.environment["TMPDIR"] = folder.Path();
+    options.environment["XDG_RUNTIME_DIR"] = std::nullopt;
+    const SProgramResult result =
+        RunProgram(RIGVET_CLI_PATH, {"--consent=no", folder.Path()}, options);
+    // This machine's own report: a FAIL gives 1, else the clock's UNK gives 2.
+    const bool bFail = result.strOutput.find(": FAIL") != std::string::npos;
+    EXPECT_EQ(result.nExitCode, bFail ? 1 : 2) << result.strOutput;
+    EXPECT_EQ(result.strError, "rigvet-cli: the log file " + folder.Path().string() +
+                                   " could not be opened (Is a directory)\n");
+    EXPECT_THAT(result.strOutput, HasSubstr("\nAccurate System Time: UNK"));
+}

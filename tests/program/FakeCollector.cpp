@@ -1,17 +1,32 @@
 // A stand-in for the diagnostics collector in whole-program tests, run through RIGVET_DXDIAG.
 // It checks that it was called as "/whql:off /x REPORT", notes its arguments and working folder,
 // and then behaves as the variables ask:
-//   RIGVET_FAKE_REPORT  a file to copy to REPORT (nothing is written without it)
-//   RIGVET_FAKE_ACTION  exit (default), crash (ends by SIGSEGV) or sleep (RIGVET_FAKE_SECONDS)
-//   RIGVET_FAKE_EXIT    the exit code (default 0)
-//   RIGVET_FAKE_LOG     a file that receives one line: the arguments, then the working folder
+//   RIGVET_FAKE_REPORT   a file to copy to REPORT (nothing is written without it)
+//   RIGVET_FAKE_ACTION   what to do then:
+//     exit (default)     exit with RIGVET_FAKE_EXIT
+//     crash              end by SIGSEGV
+//     sleep              sleep RIGVET_FAKE_SECONDS, then exit
+//     sleep-with-helper  start a helper process that sleeps too, then sleep
+//     sparse             make REPORT a file of RIGVET_FAKE_SIZE bytes that takes no room
+//     swap               as another user could while the run waits: move the work folder's
+//                        parent away and put a folder holding RIGVET_FAKE_REPORT in its place
+//     partial            write half of RIGVET_FAKE_REPORT, then exit 1 (a disk that is full)
+//   RIGVET_FAKE_EXIT     the exit code (default 0)
+//   RIGVET_FAKE_LOG      a file that receives one line: the arguments, then the working folder
+//   RIGVET_FAKE_PIDFILE  a file that receives the process id (and the helper's) once started
+//   RIGVET_FAKE_STREAMS  a file that receives what standard input, output and error are
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace
 {
@@ -21,58 +36,135 @@ std::string ReadVariable(const char* pszName)
     return pszValue != nullptr ? pszValue : "";
 }
 
+void AppendLine(const std::string& strFile, const std::string& strLine)
+{
+    if (!strFile.empty())
+    {
+        std::ofstream file(strFile, std::ios::app);
+        file << strLine << "\n";
+    }
+}
+
 void NoteCall(int argc, char** argv)
 {
-    const std::string strLog = ReadVariable("RIGVET_FAKE_LOG");
-    if (strLog.empty())
-    {
-        return;
-    }
-    std::ofstream log(strLog, std::ios::app);
+    std::ostringstream line;
     for (int i = 1; i < argc; ++i)
     {
-        log << (i > 1 ? " " : "") << argv[i];
+        line << (i > 1 ? " " : "") << argv[i];
     }
     char aFolder[4096] = {};
-    log << " | " << (getcwd(aFolder, sizeof(aFolder)) != nullptr ? aFolder : "?") << "\n";
+    line << " | " << (getcwd(aFolder, sizeof(aFolder)) != nullptr ? aFolder : "?");
+    AppendLine(ReadVariable("RIGVET_FAKE_LOG"), line.str());
+}
+
+void NoteStreams()
+{
+    std::ostringstream line;
+    for (int nFd = 0; nFd < 3; ++nFd)
+    {
+        char aTarget[4096] = {};
+        const std::string strLink = "/proc/self/fd/" + std::to_string(nFd);
+        const ssize_t nLength = readlink(strLink.c_str(), aTarget, sizeof(aTarget) - 1);
+        line << (nFd > 0 ? " " : "") << (nLength > 0 ? aTarget : "closed");
+    }
+    AppendLine(ReadVariable("RIGVET_FAKE_STREAMS"), line.str());
+}
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+bool WriteFile(const std::string& strPath, const std::string& strContent)
+{
+    std::ofstream target(strPath, std::ios::binary | std::ios::trunc);
+    target << strContent;
+    return target.good();
 }
 
 bool CopyReport(const std::string& strReport)
 {
     const std::string strSource = ReadVariable("RIGVET_FAKE_REPORT");
-    if (strSource.empty())
+    return strSource.empty() || WriteFile(strReport, ReadFile(strSource));
+}
+
+// The report is TEMP/sm3/qualify/qdxd.xml: TEMP/sm3 goes, and a folder of the same name holding
+// the planted report takes its place.
+int SwapWorkFolder(const std::string& strReport)
+{
+    const fs::path parent = fs::path(strReport).parent_path().parent_path();
+    fs::rename(parent, parent.string() + "-moved");
+    fs::create_directories(fs::path(strReport).parent_path());
+    chmod(parent.c_str(), 0700);
+    chmod(fs::path(strReport).parent_path().c_str(), 0700);
+    return CopyReport(strReport) ? 0 : 3;
+}
+
+int Sleep(bool bWithHelper)
+{
+    std::ostringstream pids;
+    pids << getpid();
+    if (bWithHelper)
     {
-        return true;
+        const pid_t nHelper = fork();
+        if (nHelper == 0)
+        {
+            sleep(120);
+            _exit(0);
+        }
+        pids << ' ' << nHelper;
     }
-    std::ifstream source(strSource, std::ios::binary);
-    std::ofstream target(strReport, std::ios::binary | std::ios::trunc);
-    target << source.rdbuf();
-    return source.good() && target.good();
+    AppendLine(ReadVariable("RIGVET_FAKE_PIDFILE"), pids.str());
+    sleep(static_cast<unsigned int>(std::atoi(ReadVariable("RIGVET_FAKE_SECONDS").c_str())));
+    return std::atoi(ReadVariable("RIGVET_FAKE_EXIT").c_str());
+}
+
+int Act(const std::string& strAction, const std::string& strReport)
+{
+    if (strAction == "swap")
+    {
+        return SwapWorkFolder(strReport);
+    }
+    if (strAction == "partial")
+    {
+        const std::string strContent = ReadFile(ReadVariable("RIGVET_FAKE_REPORT"));
+        WriteFile(strReport, strContent.substr(0, strContent.size() / 2));
+        return 1;
+    }
+    if (!CopyReport(strReport))
+    {
+        std::cerr << "rigvet_fake_collector: could not copy the report\n";
+        return 3;
+    }
+    if (strAction == "crash")
+    {
+        std::signal(SIGSEGV, SIG_DFL); // past any handler a sanitizer installed
+        std::raise(SIGSEGV);
+    }
+    if (strAction == "sleep" || strAction == "sleep-with-helper")
+    {
+        return Sleep(strAction == "sleep-with-helper");
+    }
+    if (strAction == "sparse")
+    {
+        WriteFile(strReport, "<DxDiag>");
+        fs::resize_file(strReport, std::stoull(ReadVariable("RIGVET_FAKE_SIZE")));
+    }
+    return std::atoi(ReadVariable("RIGVET_FAKE_EXIT").c_str());
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     NoteCall(argc, argv);
+    NoteStreams();
     if (argc != 4 || std::strcmp(argv[1], "/whql:off") != 0 || std::strcmp(argv[2], "/x") != 0)
     {
         std::cerr << "rigvet_fake_collector: expected /whql:off /x REPORT\n";
         return 2;
     }
-    if (!CopyReport(argv[3]))
-    {
-        std::cerr << "rigvet_fake_collector: could not copy the report\n";
-        return 3;
-    }
-    const std::string strAction = ReadVariable("RIGVET_FAKE_ACTION");
-    if (strAction == "crash")
-    {
-        std::signal(SIGSEGV, SIG_DFL); // past any handler a sanitizer installed
-        std::raise(SIGSEGV);
-    }
-    if (strAction == "sleep")
-    {
-        sleep(static_cast<unsigned int>(std::atoi(ReadVariable("RIGVET_FAKE_SECONDS").c_str())));
-    }
-    return std::atoi(ReadVariable("RIGVET_FAKE_EXIT").c_str());
+    return Act(ReadVariable("RIGVET_FAKE_ACTION"), argv[3]);
 }

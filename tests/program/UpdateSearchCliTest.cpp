@@ -11,6 +11,13 @@ namespace
 {
 constexpr const char* kLogLine = "The following updates were found on the system: ";
 
+// This machine's own hardware is judged: a FAIL gives 1, else the clock's UNK (no consent) 2.
+void ExpectFinishedExitCode(const SProgramResult& result)
+{
+    const bool bFail = result.strOutput.find(": FAIL") != std::string::npos;
+    EXPECT_EQ(result.nExitCode, bFail ? 1 : 2) << result.strError;
+}
+
 class UpdateSearchCli : public ::testing::Test
 {
 protected:
@@ -32,20 +39,19 @@ protected:
         {
             WriteTextFile(m_folder.File("updates.txt"), *strUpdates);
         }
-        return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, LogPath()}, options);
+        return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent, m_strLogPath}, options);
     }
 
-    std::string LogPath() const { return m_folder.File("updates.log"); }
+    std::string LogPath() const { return m_strLogPath; }
 
     CTestFolder m_folder;
+    std::string m_strLogPath = m_folder.File("updates.log");
 };
 
 TEST_F(UpdateSearchCli, AllArticlesInstalledPassAndAreLogged)
 {
     const SProgramResult result = Run("4474419\r\n4490628,4536952\r\n", "no");
-    // This machine's own hardware: a FAIL gives 1, else the clock's UNK gives 2.
-    const bool bFail = result.strOutput.find(": FAIL") != std::string::npos;
-    EXPECT_EQ(result.nExitCode, bFail ? 1 : 2) << result.strError;
+    ExpectFinishedExitCode(result);
     EXPECT_THAT(result.strOutput,
                 HasSubstr("Windows Updates: PASS (4474419, 4490628, 4536952 installed)\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred")));
@@ -63,6 +69,25 @@ TEST_F(UpdateSearchCli, MissingArticleFailsAndStopsTheClockCheckWith10003)
     EXPECT_THAT(result.strOutput, HasSubstr("Accurate System Time: UNK (not compared)\n"
                                             "    not compared: the Windows updates test failed\n"));
     EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4536952");
+}
+
+TEST_F(UpdateSearchCli, IdsOutsideAsciiAreLoggedAsQuestionMarks)
+{
+    const SProgramResult result = Run("4474419\n4490628,KB\xc3\xa9\xe2\x82\xac,4536952\n", "no");
+    ExpectFinishedExitCode(result);
+    EXPECT_EQ(ReadTextFile(LogPath()), std::string(kLogLine) + "4474419,4490628,KB??,4536952");
+}
+
+TEST_F(UpdateSearchCli, ALogThatCannotBeWrittenIsNamedOnStandardError)
+{
+    m_strLogPath = "/dev/full";
+    const SProgramResult result = Run("4474419,4490628,4536952\n", "no");
+    ExpectFinishedExitCode(result);
+    EXPECT_EQ(
+        result.strError,
+        "rigvet-cli: the log file /dev/full could not be written (No space left on device)\n");
+    EXPECT_THAT(result.strOutput,
+                HasSubstr("Windows Updates: PASS (4474419, 4490628, 4536952 installed)\n"));
 }
 
 TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)

@@ -1,8 +1,8 @@
 // The dialog's boxes: the six explanations, the consent question, the About box, and a box shown
 // for real with exec().
 #include "CBoxRecorder.h"
-#include "CFakeSteps.h"
 #include "QtTests.h"
+#include "support/FakeQualificationSteps.h"
 #include "support/UserAgent.h"
 #include "ui/qt/CRigvetWindow.h"
 
@@ -66,7 +66,7 @@ private slots:
         QFETCH(QString, strButton);
         QFETCH(QString, strCaption);
         QFETCH(QString, strText);
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
         QPushButton* pButton = window.findChild<QPushButton*>(strButton);
@@ -87,7 +87,7 @@ private slots:
 
     void ConsentQuestionOffersYesNoCancel()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         recorder.m_consentAnswer = QMessageBox::Cancel;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
@@ -103,7 +103,7 @@ private slots:
     void RealMessageBoxIsOwnedAndAnswered()
     {
         // The default presenter runs the box's own event loop; a timer plays the user.
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -132,7 +132,7 @@ private slots:
 
     void AboutEntryIsInTheContextMenu()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, ProbePath("version_probe_1043"), recorder.Presenter());
         QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -156,7 +156,7 @@ private slots:
     void RightClickMenuOffersTheAboutEntry()
     {
         // The real context menu opens; a timer plays the user who picks the entry.
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, ProbePath("version_probe_1043"), recorder.Presenter());
         window.show();
@@ -191,7 +191,7 @@ private slots:
 
     void F1OpensTheAboutBoxTwiceAlike()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, ProbePath("version_probe_20017"), recorder.Presenter());
         window.show();
@@ -211,13 +211,13 @@ private slots:
 
     void UserAgentComesFromTheModuleAndReachesTheClock()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, ProbePath("version_probe_1234"), recorder.Presenter());
         QCOMPARE(QString::fromStdWString(g_strUserAgent), QStringLiteral("Rigvet/1.2.3.4"));
         window.findChild<QPushButton*>(QStringLiteral("control1000"))->click();
-        QCOMPARE(steps.m_nDateRequests, 1);
-        QCOMPARE(QString::fromStdWString(steps.m_strSeenUserAgent),
+        QCOMPARE(steps.m_aUserAgents.size(), size_t(1));
+        QCOMPARE(QString::fromStdWString(steps.m_aUserAgents.back()),
                  QStringLiteral("Rigvet/1.2.3.4"));
 
         CRigvetWindow unversioned(steps, ProbePath("version_probe_none"), recorder.Presenter());

@@ -1,8 +1,8 @@
 // The dialog's arrangement: frame size in dialog units, rows and columns, tab order, texts that
 // fit.
 #include "CBoxRecorder.h"
-#include "CFakeSteps.h"
 #include "QtTests.h"
+#include "support/FakeQualificationSteps.h"
 #include "ui/qt/CAboutWindow.h"
 #include "ui/qt/CRigvetWindow.h"
 #include "ui/qt/DialogUnits.h"
@@ -65,7 +65,7 @@ private slots:
 
     void FrameIsTheTemplateSize()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         const CDialogUnits units(window.font());
         QCOMPARE(window.size(), QSize(units.ToPixelsX(391), units.ToPixelsY(213)));
@@ -78,7 +78,7 @@ private slots:
 
     void RowsFormTwoColumnsInsideTheGroup()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         const QRect group = Child(window, "resultsGroup")->geometry();
         QCOMPARE(static_cast<QGroupBox*>(Child(window, "resultsGroup"))->title(),
@@ -125,7 +125,7 @@ private slots:
 
     void WordsReadPassFailUnknownAlongEachRow()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         for (ERequirement requirement : g_aRequirements)
         {
@@ -144,7 +144,7 @@ private slots:
 
     void BannerBusyTextAndButtonSurroundTheGroup()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         const QRect group = Child(window, "resultsGroup")->geometry();
         const QLabel* pBanner = window.findChild<QLabel*>(QStringLiteral("banner"));
@@ -161,7 +161,7 @@ private slots:
 
     void TabOrderFollowsTheTemplate()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         QStringList aOrder;
         QWidget* pWidget = Child(window, "control1000");
@@ -179,7 +179,7 @@ private slots:
 
     void TextsFit()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CRigvetWindow window(steps, std::wstring(), CBoxRecorder().Presenter());
         VerifyTextsFit(window);
     }

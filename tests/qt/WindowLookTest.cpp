@@ -1,7 +1,8 @@
 // The colours and texts of the result labels and the busy text, before, during and after runs.
 #include "CBoxRecorder.h"
-#include "CFakeSteps.h"
 #include "QtTests.h"
+#include "support/CZelSimpleException.h"
+#include "support/FakeQualificationSteps.h"
 #include "ui/qt/CRigvetWindow.h"
 
 #include <QApplication>
@@ -98,7 +99,7 @@ class CWindowLookTest : public QObject
 private slots:
     void FreshDialogIsNeutral()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
         VerifyLook(window, kFreshLook);
@@ -138,12 +139,12 @@ private slots:
         QFETCH(bool, bConsent);
         QFETCH(QStringList, aLook);
 
-        CFakeSteps steps;
-        steps.m_bWindows8OrLater = bWindows8OrLater;
+        CFakeQualificationSteps steps;
+        steps.m_osVersion = bWindows8OrLater ? SOsVersion{10, 0, 0} : SOsVersion{6, 1, 1};
         steps.m_hardware = GoodHardware();
         steps.m_hardware.m_fFeatureLevel = fFeatureLevel;
         steps.m_hardware.m_nMemoryMB = nMemoryMB;
-        steps.m_bUpdatesFound = bUpdatesFound;
+        steps.m_bUpdatesInstalled = bUpdatesFound;
         CBoxRecorder recorder;
         recorder.m_consentAnswer = bConsent ? QMessageBox::Yes : QMessageBox::No;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
@@ -156,7 +157,7 @@ private slots:
 
     void SecondRunStartsNeutral()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
@@ -180,9 +181,9 @@ private slots:
 
     void CancelledConsentRunsNothing()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         bool bCaptured = false;
-        steps.m_fnDuringCapture = [&] { bCaptured = true; };
+        steps.m_onCapture = [&] { bCaptured = true; };
         CBoxRecorder recorder;
         recorder.m_consentAnswer = QMessageBox::Cancel;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
@@ -195,9 +196,10 @@ private slots:
 
     void RunEndedOnErrorShowsTheRecordAsLeft()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
-        steps.m_bCaptureFails = true;
+        steps.FailAt("CaptureDiagnosticsReport",
+                     CZelSimpleException(10005, L"The diagnostics tool failed."));
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
         window.findChild<QPushButton*>(QStringLiteral("control1000"))->click();
@@ -210,12 +212,12 @@ private slots:
         QCOMPARE(error.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         // Nothing was measured: the zero record fails, the clock was never compared.
         VerifyLook(window, {"yRy", "yRy", "Gyy", "yRy", "yRy", "yyK"});
-        QVERIFY(steps.m_nDateRequests == 0);
+        QVERIFY(steps.m_aUserAgents.empty());
     }
 
     void BusyTextShowsOnlyDuringTheRun()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
@@ -227,7 +229,7 @@ private slots:
         QCOMPARE(pBusy->text(), QStringLiteral("Test is running... please wait a moment..."));
 
         bool bSeenBusy = false;
-        steps.m_fnDuringCapture = [&]
+        steps.m_onCapture = [&]
         {
             bSeenBusy = pBusy->isVisible() && !pRun->isEnabled();
             VerifyLook(window, kFreshLook);
@@ -242,7 +244,7 @@ private slots:
     {
         // The run blocks the event loop, so its Repaint must paint before it returns, while
         // Invalidate only marks the window and takes up the new colours.
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         CBoxRecorder recorder;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
         window.show();
@@ -264,7 +266,7 @@ private slots:
     {
         // Nothing handles window messages during a run, so the busy text and the verdicts
         // reach the screen only through the run's own repaints.
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
         steps.m_bVirtualAdapter = true;
         CBoxRecorder recorder;
@@ -277,7 +279,7 @@ private slots:
         int nBusyPaintsDuringRun = 0;
         int nPassPaintsAtCapture = 0;
         int nPassPaintsAtWarning = 0;
-        steps.m_fnDuringCapture = [&]
+        steps.m_onCapture = [&]
         {
             nBusyPaintsDuringRun = busyPaints.m_nPaints;
             nPassPaintsAtCapture = passPaints.m_nPaints;
@@ -296,7 +298,7 @@ private slots:
 
     void VirtualAdapterWarningFollowsTheFinalLook()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
         steps.m_bVirtualAdapter = true;
         CBoxRecorder recorder;
@@ -318,7 +320,7 @@ private slots:
 
     void VerdictsReachAssistiveTechnology()
     {
-        CFakeSteps steps;
+        CFakeQualificationSteps steps;
         steps.m_hardware = GoodHardware();
         steps.m_hardware.m_nMemoryMB = 4094;
         CBoxRecorder recorder;

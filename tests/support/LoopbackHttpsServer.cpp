@@ -16,6 +16,7 @@
 namespace
 {
 constexpr std::size_t kMaxRequestBytes = 64 * 1024;
+constexpr std::size_t kMaxEndlessHeaderBytes = 64 * 1024 * 1024;
 constexpr int kPollMilliseconds = 50;
 
 SSL_CTX* Context(void* pContext)
@@ -202,6 +203,18 @@ void CLoopbackHttpsServer::HandleConnection(int nSocket)
 {
     const timeval readLimit{5, 0}; // a client that stalls mid-request cannot stall the server
     setsockopt(nSocket, SOL_SOCKET, SO_RCVTIMEO, &readLimit, sizeof(readLimit));
+    setsockopt(nSocket, SOL_SOCKET, SO_SNDTIMEO, &readLimit, sizeof(readLimit));
+    EMisbehaviour misbehaviour = EMisbehaviour::None;
+    {
+        const std::lock_guard lock(m_mutex);
+        misbehaviour = m_reply.misbehaviour;
+    }
+    if (misbehaviour == EMisbehaviour::NotTls)
+    {
+        const std::string strPlain = BuildResponse(SServerReply{});
+        (void)!write(nSocket, strPlain.data(), strPlain.size());
+        return;
+    }
     const std::unique_ptr<SSL, decltype(&SSL_free)> pSsl(SSL_new(Context(m_pContext)), &SSL_free);
     SSL_set_fd(pSsl.get(), nSocket);
     std::string strReceived;
@@ -247,10 +260,52 @@ void CLoopbackHttpsServer::HandleConnection(int nSocket)
         ERR_clear_error();
         return;
     }
+    if (reply.misbehaviour != EMisbehaviour::None)
+    {
+        Misbehave(pSsl.get(), nSocket, reply.misbehaviour);
+        ERR_clear_error();
+        return;
+    }
     const std::string strResponse = BuildResponse(reply);
     SSL_write(pSsl.get(), strResponse.data(), static_cast<int>(strResponse.size()));
     SSL_shutdown(pSsl.get());
     ERR_clear_error();
+}
+
+void CLoopbackHttpsServer::Misbehave(void* pSslHandle, int nSocket, EMisbehaviour misbehaviour)
+{
+    SSL* pSsl = static_cast<SSL*>(pSslHandle);
+    const auto Send = [pSsl](const std::string& strText)
+    { return SSL_write(pSsl, strText.data(), static_cast<int>(strText.size())) > 0; };
+    switch (misbehaviour)
+    {
+    case EMisbehaviour::EndlessHeader:
+    {
+        const std::string strChunk(16384, 'a');
+        std::size_t nSent = 0;
+        bool bSending = Send("HTTP/1.1 200 OK\r\nX-Endless: ");
+        while (bSending && !m_bStop && nSent < kMaxEndlessHeaderBytes)
+        {
+            bSending = Send(strChunk);
+            nSent += strChunk.size();
+        }
+        break;
+    }
+    case EMisbehaviour::ResetMidResponse:
+    {
+        Send("HTTP/1.1 200 OK\r\nDate: Wed, 15 Jul 2026 12:");
+        const linger reset{1, 0}; // closing now sends a reset instead of an orderly end
+        setsockopt(nSocket, SOL_SOCKET, SO_LINGER, &reset, sizeof(reset));
+        break;
+    }
+    case EMisbehaviour::NotHttp:
+        Send("SSH-2.0-OpenSSH_9.2\r\n\r\n");
+        SSL_shutdown(pSsl);
+        break;
+    case EMisbehaviour::None:
+    case EMisbehaviour::NotTls:
+        break;
+    }
 }
 
 // Bound in the body: m_nPort is declared after m_nSocket, so its own initialiser would run after

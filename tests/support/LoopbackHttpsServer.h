@@ -19,12 +19,23 @@ struct SRecordedRequest
     std::string strBody;
 };
 
+// Ways of answering that no well-behaved server has.
+enum class EMisbehaviour
+{
+    None,
+    EndlessHeader,    // a header line that goes on until the client gives up (or 64 MiB)
+    ResetMidResponse, // half a head, then the connection is reset
+    NotHttp,          // a line of another protocol, then the connection is closed
+    NotTls,           // a plain HTTP answer where TLS was expected
+};
+
 // What the server does with the next requests.
 struct SServerReply
 {
     int nStatus = 200;
     std::optional<std::string> strDate; // the Date header, none to leave it out
     bool bAnswer = true;                // false: read the request, then stay silent
+    EMisbehaviour misbehaviour = EMisbehaviour::None;
 };
 
 // An HTTPS server on 127.0.0.1 with an ephemeral port, run on a thread of its own. It takes one
@@ -44,6 +55,7 @@ public:
 private:
     void Serve();
     void HandleConnection(int nSocket);
+    void Misbehave(void* pSsl, int nSocket, EMisbehaviour misbehaviour);
     bool WaitReadable(int nSocket) const;
 
     void* m_pContext = nullptr; // SSL_CTX

@@ -1,6 +1,9 @@
 #include "support/ProgramRunner.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -9,7 +12,10 @@
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -109,8 +115,10 @@ void Exchange(int fdInput, int fdOutput, int fdError, std::string strInput, SPro
 }
 } // namespace
 
-SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::string>& aArguments,
-                          const SProgramOptions& options)
+CRunningProgram::CRunningProgram(const std::string& strProgram,
+                                 const std::vector<std::string>& aArguments,
+                                 const SProgramOptions& options)
+    : m_strInput(options.strInput)
 {
     int aInput[2], aOutput[2], aError[2];
     if (pipe2(aInput, O_CLOEXEC) != 0 || pipe2(aOutput, O_CLOEXEC) != 0 ||
@@ -158,13 +166,32 @@ SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::
         close(aError[0]);
         Check(nSpawn, strProgram.c_str());
     }
+    m_nPid = pid;
+    m_fdInput = aInput[1];
+    m_fdOutput = aOutput[0];
+    m_fdError = aError[0];
+}
 
+CRunningProgram::~CRunningProgram()
+{
+    if (!m_bFinished)
+    {
+        kill(m_nPid, SIGKILL);
+        Finish();
+    }
+}
+
+SProgramResult CRunningProgram::Finish()
+{
+    m_bFinished = true;
     SProgramResult result;
-    Exchange(aInput[1], aOutput[0], aError[0], options.strInput, result);
+    Exchange(m_fdInput, m_fdOutput, m_fdError, m_strInput, result);
     int nStatus = 0;
-    while (waitpid(pid, &nStatus, 0) < 0 && errno == EINTR)
+    rusage usage{};
+    while (wait4(m_nPid, &nStatus, 0, &usage) < 0 && errno == EINTR)
     {
     }
+    result.nMaxRssKB = usage.ru_maxrss;
     if (WIFEXITED(nStatus))
     {
         result.nExitCode = WEXITSTATUS(nStatus);
@@ -174,4 +201,72 @@ SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::
         result.nSignal = WTERMSIG(nStatus);
     }
     return result;
+}
+
+SProgramResult RunProgram(const std::string& strProgram, const std::vector<std::string>& aArguments,
+                          const SProgramOptions& options)
+{
+    return CRunningProgram(strProgram, aArguments, options).Finish();
+}
+
+std::string WaitForLine(const std::string& strPath)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        const std::string strText = ReadTextFile(strPath);
+        const std::size_t nEnd = strText.find('\n');
+        if (nEnd != std::string::npos)
+        {
+            return strText.substr(0, nEnd);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::string();
+}
+
+bool IsProcessRunning(int nPid)
+{
+    const std::string strStat = ReadTextFile("/proc/" + std::to_string(nPid) + "/stat");
+    const std::size_t nClose = strStat.rfind(')');
+    return nClose != std::string::npos && nClose + 2 < strStat.size() &&
+           strStat[nClose + 2] != 'Z' && strStat[nClose + 2] != 'X';
+}
+
+std::map<std::string, std::string> SnapshotTree(const std::string& strRoot,
+                                                const std::vector<std::string>& aExcluded)
+{
+    std::map<std::string, std::string> entries;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(strRoot, error);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(error))
+    {
+        const std::string strRelative = std::filesystem::relative(it->path(), strRoot).string();
+        const bool bExcluded = std::any_of(aExcluded.begin(), aExcluded.end(),
+                                           [&](const std::string& strExcluded) {
+                                               return strRelative == strExcluded ||
+                                                      strRelative.starts_with(strExcluded + "/");
+                                           });
+        if (bExcluded)
+        {
+            it.disable_recursion_pending();
+            continue;
+        }
+        struct stat info
+        {
+        };
+        lstat(it->path().c_str(), &info);
+        std::ostringstream entry;
+        entry << info.st_mode << ' ' << info.st_nlink << ' ' << info.st_size;
+        if (S_ISREG(info.st_mode))
+        {
+            entry << ' ' << std::hash<std::string>{}(ReadTextFile(it->path()));
+        }
+        else if (S_ISLNK(info.st_mode))
+        {
+            entry << " -> " << std::filesystem::read_symlink(it->path(), error).string();
+        }
+        entries[strRelative] = entry.str();
+    }
+    return entries;
 }

@@ -22,6 +22,11 @@ void CProgressSteps::CreateWorkFolder()
     m_steps.CreateWorkFolder();
 }
 
+void CProgressSteps::ReleaseWorkFolder()
+{
+    m_steps.ReleaseWorkFolder();
+}
+
 std::wstring CProgressSteps::GetReportPath()
 {
     return m_steps.GetReportPath();

@@ -101,6 +101,12 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
     CRigvetDlg dialog(view, progressSteps);
     dialog.m_strLogPath = options.strLogPath;
     dialog.RunQualification();
+    // The dialog keeps quiet about the log; on the console a script must learn that it is missing.
+    if (!dialog.m_logFile.GetProblem().empty())
+    {
+        environment.error << "rigvet-cli: the log file " << WideToUtf8(options.strLogPath) << " "
+                          << dialog.m_logFile.GetProblem() << "\n";
+    }
 
     const SQualificationResult result =
         DescribeLiveResult(dialog, steps.IsOsVersionOrGreater(6, 2, 0));

@@ -1,4 +1,4 @@
-#include "clock/InternetTimeSource.h"
+#include "diagnostics/DiagnosticsCapture.h"
 #include "support/CFileVersion.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
@@ -10,12 +10,38 @@
 #include "ui/cli/ConsoleTerminal.h"
 #include "ui/cli/MachineName.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
+namespace
+{
+// Ends the collector with this program, then lets the signal end this program as it would have
+// without the handler, so that the caller sees the usual status.
+void EndWithSignal(int nSignal)
+{
+    EndRunningCollector();
+    std::signal(nSignal, SIG_DFL);
+    std::raise(nSignal);
+}
+
+void HandleTerminatingSignals()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = EndWithSignal;
+    sigemptyset(&action.sa_mask);
+    for (int nSignal : {SIGINT, SIGTERM, SIGHUP})
+    {
+        sigaction(nSignal, &action, nullptr);
+    }
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
-    PrepareInternetTimeSource();
+    HandleTerminatingSignals();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet-cli: " << *strError << "\n";

@@ -1,4 +1,3 @@
-#include "clock/InternetTimeSource.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
@@ -22,7 +21,6 @@ constexpr int kExitScreenshotFailed = 4;
 
 int main(int argc, char** argv)
 {
-    PrepareInternetTimeSource();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet: " << *strError << "\n";

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "run/IQualificationSteps.h"
+#include "run/OsVersion.h"
+#include "support/CZelSimpleException.h"
+
+#include <deque>
+#include <functional>
+#include <new>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+// The one fake of the run's steps: each answers what the test set, so every path of the run can
+// be reached without the machine's hardware, updates or network. Every step is recorded by name,
+// in order.
+class CFakeQualificationSteps : public IQualificationSteps
+{
+public:
+    struct SNoDocument : IXmlDocument
+    {
+        std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t*) const override { return nullptr; }
+    };
+
+    bool IsRemoteSession() override
+    {
+        Record("IsRemoteSession");
+        return m_bRemote;
+    }
+    bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
+                              std::uint16_t nServicePack) override
+    {
+        return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePack);
+    }
+    void CreateWorkFolder() override { Step("CreateWorkFolder"); }
+    // Counted rather than recorded: it ends every run that got past the start-up gates.
+    void ReleaseWorkFolder() override { ++m_nReleases; }
+    std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
+    void DeleteReportFile(const std::wstring&) override { Step("DeleteReportFile"); }
+    bool FileExistsNormalized(std::wstring) override
+    {
+        Step("FileExistsNormalized");
+        return m_bReportLocked;
+    }
+    void CaptureDiagnosticsReport() override
+    {
+        if (m_onCapture)
+        {
+            m_onCapture();
+        }
+        Step("CaptureDiagnosticsReport");
+    }
+    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
+    {
+        Step("LoadDiagnosticsReport");
+        return std::make_unique<SNoDocument>();
+    }
+    std::wstring GetDriveRoot(const std::wstring&) override { return L"C:\\"; }
+    bool EvaluateHardwareReport(const IXmlDocument&, TestResults& results,
+                                const std::wstring& strDriveRoot) override
+    {
+        Step("EvaluateHardwareReport");
+        m_strDriveRootSeen = strDriveRoot;
+        results.m_fFeatureLevel = m_hardware.m_fFeatureLevel;
+        results.m_bSoundDevice = m_hardware.m_bSoundDevice;
+        results.m_nMemoryMB = m_hardware.m_nMemoryMB;
+        results.m_nFreeDiskMB = m_hardware.m_nFreeDiskMB;
+        return m_bVirtualAdapter;
+    }
+    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
+    {
+        Step("SearchInstalledUpdates");
+        m_strRequiredSeen = strRequired;
+        strFound = m_strUpdatesFound;
+        return m_bUpdatesInstalled;
+    }
+    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
+    {
+        Step("RequestInternetDate");
+        m_aUserAgents.push_back(strUserAgent);
+        return m_request ? m_request(strUserAgent) : m_timeResponse;
+    }
+    std::time_t GetSystemTime() override { return m_systemTime; }
+
+    // Makes the named step raise this exception (or throw a standard one when no code is given).
+    void FailAt(std::string strStep, std::optional<CZelSimpleException> exception)
+    {
+        m_strFailingStep = std::move(strStep);
+        m_failure = std::move(exception);
+    }
+
+    std::vector<std::string> m_aCalls;
+    int m_nReleases = 0;
+    bool m_bRemote = false;
+    SOsVersion m_osVersion{10, 0, 0}; // the Windows version the run sees
+    bool m_bReportLocked = false;
+    TestResults m_hardware;
+    bool m_bVirtualAdapter = false;
+    bool m_bUpdatesInstalled = false;
+    std::wstring m_strUpdatesFound;
+    SHttpDateResponse m_timeResponse{200, L"Thu, 01 Jan 2026 00:00:00 GMT"};
+    // Answers the clock's request in place of m_timeResponse when set.
+    std::function<SHttpDateResponse(const std::wstring&)> m_request;
+    std::vector<std::wstring> m_aUserAgents; // one per request sent
+    std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
+    std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
+    std::wstring m_strDriveRootSeen;
+    std::wstring m_strRequiredSeen;
+
+private:
+    void Record(const char* pszName) { m_aCalls.emplace_back(pszName); }
+    void Step(const char* pszName)
+    {
+        Record(pszName);
+        if (m_strFailingStep == pszName)
+        {
+            if (m_failure)
+            {
+                throw *m_failure;
+            }
+            throw std::bad_alloc();
+        }
+    }
+
+    std::string m_strFailingStep;
+    std::optional<CZelSimpleException> m_failure;
+};

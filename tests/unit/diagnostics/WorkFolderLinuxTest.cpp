@@ -1,0 +1,333 @@
+#include "diagnostics/CheckedWorkFolderLinux.h"
+#include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlReport.h"
+#include "support/CZelSimpleException.h"
+#include "support/LoadResourceString.h"
+#include "support/TestFolder.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+constexpr unsigned int kWorkFolderFailed = 25101;
+constexpr uid_t kForeignUser = 65534;
+
+// Points the temporary directory at a private test folder.
+class WorkFolderTest : public ::testing::Test
+{
+protected:
+    ~WorkFolderTest() override { ReleaseWorkFolder(); }
+
+    fs::path WorkFolder() const { return m_temp.Path() / "sm3" / "qualify"; }
+    fs::path Report() const { return WorkFolder() / "qdxd.xml"; }
+
+    void ExpectRefused()
+    {
+        try
+        {
+            CreateWorkFolder();
+            ADD_FAILURE() << "the work folder was accepted";
+        }
+        catch (const CZelSimpleException& exception)
+        {
+            EXPECT_EQ(exception.m_nCode, 25101);
+            EXPECT_EQ(exception.m_strMessage,
+                      LoadResourceString(kWorkFolderFailed, WorkFolder().wstring().c_str()));
+        }
+    }
+
+    // Whether another open of the work folder could take the run's lock now.
+    bool CanLockWorkFolder() const
+    {
+        const CUniqueFd other(open(WorkFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        return other.IsValid() && flock(other.Get(), LOCK_EX | LOCK_NB) == 0;
+    }
+
+    CTestFolder m_temp;
+    CScopedVariable m_runtime{"XDG_RUNTIME_DIR", m_temp.Path().string()};
+    CScopedVariable m_tmpdir{"TMPDIR", std::nullopt};
+};
+
+mode_t ModeOf(const fs::path& path)
+{
+    struct stat info
+    {
+    };
+    EXPECT_EQ(lstat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+TEST_F(WorkFolderTest, PathsLieUnderThePrivateRuntimeDirectory)
+{
+    EXPECT_EQ(GetTempDirectory(), m_temp.Path().wstring());
+    EXPECT_EQ(GetWorkFolderPath(), WorkFolder().wstring());
+    EXPECT_EQ(GetReportPath(), Report().wstring());
+    EXPECT_EQ(GetShortReportPath(), Report().wstring());
+}
+
+TEST_F(WorkFolderTest, TrailingSeparatorGivesTheSamePaths)
+{
+    const CScopedVariable runtime("XDG_RUNTIME_DIR", m_temp.Path().string() + "/");
+    EXPECT_EQ(GetTempDirectory(), m_temp.Path().wstring());
+    EXPECT_EQ(GetReportPath(), Report().wstring());
+}
+
+TEST_F(WorkFolderTest, SharedRuntimeDirectoryGivesWayToTmpdir)
+{
+    const CTestFolder other;
+    const CScopedVariable tmpdir("TMPDIR", other.Path().string());
+    fs::permissions(m_temp.Path(), fs::perms::all);
+    EXPECT_EQ(GetTempDirectory(), other.Path().wstring());
+}
+
+TEST_F(WorkFolderTest, CreatesBothLevelsPrivately)
+{
+    CreateWorkFolder();
+    EXPECT_TRUE(fs::is_directory(WorkFolder()));
+    EXPECT_EQ(ModeOf(m_temp.Path() / "sm3"), 0700u);
+    EXPECT_EQ(ModeOf(WorkFolder()), 0700u);
+}
+
+TEST_F(WorkFolderTest, ReusesAnExistingFolderAndItsContent)
+{
+    CreateWorkFolder();
+    WriteTextFile(WorkFolder() / "keep.txt", "kept");
+    CreateWorkFolder();
+    EXPECT_EQ(ReadTextFile(WorkFolder() / "keep.txt"), "kept");
+}
+
+TEST_F(WorkFolderTest, RefusesSymbolicLinkAsWorkFolder)
+{
+    const CTestFolder elsewhere;
+    fs::create_directory(m_temp.Path() / "sm3", m_temp.Path());
+    chmod((m_temp.Path() / "sm3").c_str(), 0700);
+    fs::create_directory_symlink(elsewhere.Path(), WorkFolder());
+    ExpectRefused();
+    EXPECT_TRUE(fs::is_empty(elsewhere.Path()));
+}
+
+TEST_F(WorkFolderTest, RefusesSymbolicLinkAsParent)
+{
+    const CTestFolder elsewhere;
+    fs::create_directory_symlink(elsewhere.Path(), m_temp.Path() / "sm3");
+    ExpectRefused();
+    EXPECT_TRUE(fs::is_empty(elsewhere.Path()));
+}
+
+TEST_F(WorkFolderTest, RefusesWorldWritableWorkFolder)
+{
+    CreateWorkFolder();
+    chmod(WorkFolder().c_str(), 0777);
+    ExpectRefused();
+}
+
+TEST_F(WorkFolderTest, RefusesGroupWritableParent)
+{
+    CreateWorkFolder();
+    chmod((m_temp.Path() / "sm3").c_str(), 0770);
+    ExpectRefused();
+}
+
+TEST_F(WorkFolderTest, RefusesFolderOfAnotherUser)
+{
+    if (geteuid() != 0)
+    {
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    }
+    CreateWorkFolder();
+    ASSERT_EQ(chown(WorkFolder().c_str(), kForeignUser, kForeignUser), 0);
+    ExpectRefused();
+}
+
+TEST_F(WorkFolderTest, RefusesFileInPlaceOfFolder)
+{
+    WriteTextFile(m_temp.Path() / "sm3", "not a folder");
+    ExpectRefused();
+}
+
+TEST_F(WorkFolderTest, DeletesReadOnlyReport)
+{
+    CreateWorkFolder();
+    WriteTextFile(Report(), "<DxDiag/>");
+    chmod(Report().c_str(), 0444);
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_TRUE(fs::is_directory(WorkFolder()));
+}
+
+TEST_F(WorkFolderTest, AbsentReportIsLeftAlone)
+{
+    CreateWorkFolder();
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_TRUE(fs::is_directory(WorkFolder()));
+}
+
+TEST_F(WorkFolderTest, PlantedLinkIsRemovedAndItsTargetSurvives)
+{
+    const CTestFolder elsewhere;
+    const fs::path target = elsewhere.Path() / "precious.txt";
+    WriteTextFile(target, "precious");
+    chmod(target.c_str(), 0400);
+    CreateWorkFolder();
+    fs::create_symlink(target, Report());
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+    EXPECT_EQ(ReadTextFile(target), "precious");
+    EXPECT_EQ(ModeOf(target), 0400u);
+}
+
+TEST_F(WorkFolderTest, FolderAtReportPathIsHeld)
+{
+    CreateWorkFolder();
+    fs::create_directory(Report());
+    DeleteReportFile(GetReportPath());
+    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+}
+
+TEST_F(WorkFolderTest, LockTestSeesADanglingLink)
+{
+    CreateWorkFolder();
+    fs::create_symlink(m_temp.Path() / "nowhere", Report());
+    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+}
+TEST_F(WorkFolderTest, RuntimeDirectoryThatIsALinkToAPrivateFolderIsNotUsed)
+{
+    const CTestFolder target;
+    const CTestFolder links;
+    const CTestFolder temporary;
+    ASSERT_EQ(chmod(target.Path().c_str(), 0700), 0);
+    fs::create_directory_symlink(target.Path(), links.Path() / "runtime");
+    const CScopedVariable runtime("XDG_RUNTIME_DIR", (links.Path() / "runtime").string());
+    const CScopedVariable tmpdir("TMPDIR", temporary.Path().string());
+    EXPECT_EQ(GetTempDirectory(), temporary.Path().wstring());
+}
+
+// Ownership is judged for the user the process acts for: a folder of root is not the folder of
+// another user, root or not. The system's answers are replaced at the lowest layer, so that the
+// real walk over real folders is tested whoever runs the tests.
+class SafeFolderOwnershipTest : public WorkFolderTest
+{
+protected:
+    static SOwnershipQuery QueryAs(std::uint32_t nUser, std::uint32_t nOwner)
+    {
+        SOwnershipQuery query = GetSystemOwnershipQuery();
+        const auto fnRealStatus = query.fnFolderStatus;
+        query.fnCurrentUser = [nUser] { return nUser; };
+        query.fnFolderStatus = [fnRealStatus, nOwner](int nFolderFd)
+        {
+            std::optional<SFolderStatus> status = fnRealStatus(nFolderFd);
+            if (status)
+            {
+                status->nOwner = nOwner;
+            }
+            return status;
+        };
+        return query;
+    }
+
+    bool Opens(const SOwnershipQuery& query) const
+    {
+        return OpenSafeFolder(m_temp.Path().string(), "sm3/qualify", query).IsValid();
+    }
+};
+
+TEST_F(SafeFolderOwnershipTest, FolderOfRootIsRefusedForAnotherUser)
+{
+    EXPECT_FALSE(Opens(QueryAs(1000, 0)));
+    CreateWorkFolder(); // the levels exist now, and are found, not made
+    EXPECT_FALSE(Opens(QueryAs(1000, 0)));
+}
+
+TEST_F(SafeFolderOwnershipTest, FolderOfTheUserIsAccepted)
+{
+    EXPECT_TRUE(Opens(QueryAs(1000, 1000)));
+    EXPECT_TRUE(Opens(QueryAs(0, 0)));
+    EXPECT_FALSE(Opens(QueryAs(0, 1000)));
+}
+
+TEST_F(SafeFolderOwnershipTest, AStatusThatCannotBeReadIsRefused)
+{
+    SOwnershipQuery query = GetSystemOwnershipQuery();
+    query.fnFolderStatus = [](int) { return std::optional<SFolderStatus>(); };
+    EXPECT_FALSE(Opens(query));
+}
+
+TEST_F(WorkFolderTest, TheRunHoldsTheFolderUntilItReleasesIt)
+{
+    CreateWorkFolder();
+    EXPECT_FALSE(CanLockWorkFolder());
+    ReleaseWorkFolder();
+    EXPECT_TRUE(CanLockWorkFolder());
+}
+
+TEST_F(WorkFolderTest, AFolderHeldByAnotherRunGives10004)
+{
+    CreateWorkFolder();
+    ReleaseWorkFolder();
+    const CUniqueFd other(open(WorkFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_EQ(flock(other.Get(), LOCK_EX | LOCK_NB), 0);
+    try
+    {
+        CreateWorkFolder();
+        ADD_FAILURE() << "the held work folder was taken";
+    }
+    catch (const CZelSimpleException& exception)
+    {
+        EXPECT_EQ(exception.m_nCode, 10004);
+        EXPECT_EQ(exception.m_strMessage, LoadResourceString(10004));
+    }
+}
+
+// Removing the report needs no permission of the file, and a permission given to a file with
+// other links would reach those names too.
+TEST_F(WorkFolderTest, ReportWithOtherLinksIsRemovedWithoutChangingItsPermissions)
+{
+    const CTestFolder elsewhere;
+    const fs::path outside = elsewhere.Path() / "kept.txt";
+    WriteTextFile(outside, "kept");
+    chmod(outside.c_str(), 0444);
+    CreateWorkFolder();
+    fs::create_hard_link(outside, Report());
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
+    EXPECT_EQ(ModeOf(outside), 0444u);
+    EXPECT_EQ(ReadTextFile(outside), "kept");
+}
+
+// After the check every operation reaches the folder that was checked: a folder swapped into
+// its path later is neither read, nor tested, nor cleared.
+TEST_F(WorkFolderTest, OperationsReachTheCheckedFolderAfterItsPathWasSwapped)
+{
+    CreateWorkFolder();
+    WriteTextFile(Report(), "<DxDiag><SystemInformation><Memory>8192MB RAM</Memory>"
+                            "</SystemInformation></DxDiag>");
+    fs::rename(m_temp.Path() / "sm3", m_temp.Path() / "moved");
+    fs::create_directories(WorkFolder());
+    WriteTextFile(Report(), "planted");
+    const fs::path checkedReport = m_temp.Path() / "moved" / "qualify" / "qdxd.xml";
+
+    EXPECT_NO_THROW(LoadDiagnosticsReport(GetReportPath()));
+    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+    DeleteReportFile(GetReportPath());
+    EXPECT_FALSE(fs::exists(checkedReport));
+    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_EQ(ReadTextFile(Report()), "planted");
+}
+
+TEST_F(WorkFolderTest, NothingIsRemovedOutsideTheHeldFolder)
+{
+    CreateWorkFolder();
+    ReleaseWorkFolder();
+    WriteTextFile(Report(), "<DxDiag/>");
+    DeleteReportFile(GetReportPath());
+    EXPECT_TRUE(fs::exists(Report()));
+}
+} // namespace

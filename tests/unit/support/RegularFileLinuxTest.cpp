@@ -1,0 +1,61 @@
+#include "support/RegularFileLinux.h"
+
+#include "support/TestFolder.h"
+#include "support/UniqueFdLinux.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+std::string ToText(const std::optional<std::vector<char>>& aContent)
+{
+    return aContent ? std::string(aContent->begin(), aContent->end()) : "<nothing>";
+}
+
+TEST(ReadRegularFile, ReadsUpToTheLimitAndNothingBeyond)
+{
+    const CTestFolder folder;
+    WriteTextFile(folder.Path() / "five", "12345");
+    const std::string strPath = (folder.Path() / "five").string();
+    EXPECT_EQ(ToText(ReadRegularFile(strPath, false, 5)), "12345");
+    EXPECT_EQ(ToText(ReadRegularFile(strPath, false, 4)), "<nothing>");
+    EXPECT_EQ(ToText(ReadRegularFile(strPath, false, 0)), "<nothing>");
+}
+
+TEST(ReadRegularFile, LeavesRoomToTerminateTheContentInPlace)
+{
+    const CTestFolder folder;
+    WriteTextFile(folder.Path() / "report", std::string(100000, 'x'));
+    const auto aContent = ReadRegularFile((folder.Path() / "report").string(), false, 1 << 20);
+    ASSERT_TRUE(aContent);
+    EXPECT_GE(aContent->capacity(), aContent->size() + kRegularFileSpareBytes);
+}
+
+TEST(ReadRegularFile, FollowsALinkOnlyWhenAsked)
+{
+    const CTestFolder folder;
+    WriteTextFile(folder.Path() / "target", "t");
+    fs::create_symlink(folder.Path() / "target", folder.Path() / "link");
+    const std::string strLink = (folder.Path() / "link").string();
+    EXPECT_EQ(ToText(ReadRegularFile(strLink, true, 10)), "t");
+    EXPECT_EQ(ToText(ReadRegularFile(strLink, false, 10)), "<nothing>");
+}
+
+// The folder that was opened is read, whatever its path names afterwards.
+TEST(ReadRegularFileAt, ReadsInTheOpenedFolderAfterItsPathWasSwapped)
+{
+    const CTestFolder folder;
+    fs::create_directory(folder.Path() / "work");
+    WriteTextFile(folder.Path() / "work" / "report", "checked");
+    const CUniqueFd work(open((folder.Path() / "work").c_str(), O_RDONLY | O_DIRECTORY));
+    ASSERT_TRUE(work.IsValid());
+    fs::rename(folder.Path() / "work", folder.Path() / "moved");
+    fs::create_directory(folder.Path() / "work");
+    WriteTextFile(folder.Path() / "work" / "report", "planted");
+    EXPECT_EQ(ToText(ReadRegularFileAt(work.Get(), "report", false, 100)), "checked");
+}
+} // namespace
