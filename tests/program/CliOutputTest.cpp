@@ -114,7 +114,9 @@ TEST_F(CliOutput, JsonOfARunThatEndedOnAnErrorOrDidNotRun)
     EXPECT_EQ(
         failed["error"],
         (json{{"code", 10005}, {"message", "The execution of dxdiag.exe has failed. Ret = -1"}}));
-    EXPECT_EQ(failed["requirements"]["memory"]["text"], "not measured");
+    EXPECT_EQ(failed["requirements"]["memory"]["value"], 0);
+    EXPECT_EQ(failed["requirements"]["memory"]["reason"],
+              "not measured: the test stopped before the diagnostics report was read");
 
     m_extra = {{"XRDP_SESSION", "1"}};
     const SProgramResult refused = Run(kSaved + "windows10-utf8.xml", {"--json"});

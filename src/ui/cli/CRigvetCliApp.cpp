@@ -104,7 +104,6 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
     // The dialog keeps quiet about the log; on the console a script must learn that it is missing.
     if (!dialog.m_logFile.GetProblem().empty())
     {
-        const CProgressLine::CPause pause(progress);
         environment.error << "rigvet-cli: the log file " << WideToUtf8(options.strLogPath) << " "
                           << dialog.m_logFile.GetProblem() << "\n";
     }

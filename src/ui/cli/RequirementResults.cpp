@@ -188,13 +188,11 @@ SRequirementResult DescribeReportUpdates(ESystemClass systemClass)
                         : kNoWindowsVersion;
     return row;
 }
-// A value the run never read is no measurement: its verdict stays as the dialog shows it, and
-// the reason says so.
+// A value the run never read is no measurement: verdict and value stay as the dialog shows them
+// (the record's zero), and the reason says why.
 void MarkUnmeasured(SRequirementResult& row)
 {
-    row.value = SJudgedValue{};
-    row.strValueText = L"not measured";
-    row.strReason = L"the test stopped before the diagnostics report was read";
+    row.strReason = L"not measured: the test stopped before the diagnostics report was read";
 }
 
 bool IsReadFromReport(ERequirement requirement)

@@ -1,11 +1,9 @@
 #include "ui/cli/SavedReportJudgement.h"
 
 #include "diagnostics/HardwareChecks.h"
-#include "diagnostics/PathText.h"
 #include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
-#include "support/PathSeparator.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "ui/cli/OperatingSystemClass.h"
@@ -118,20 +116,7 @@ SQualificationResult JudgeSavedReport(const std::wstring& strPath,
 
 std::wstring FindLiveDriveRoot(IQualificationSteps& steps)
 {
-    // The drive root is that of the folder holding the path given, which must exist.
-    std::wstring strPath = steps.GetReportPath();
-    std::wstring strRoot = steps.GetDriveRoot(strPath);
-    while (strRoot.empty())
-    {
-        const std::wstring strParent = GetParentFolder(strPath, GetPathSeparator());
-        if (strParent == strPath || strParent == L".")
-        {
-            break;
-        }
-        strPath = strParent;
-        strRoot = steps.GetDriveRoot(strPath);
-    }
-    return strRoot;
+    return steps.GetDriveRoot(steps.GetReportPath());
 }
 
 std::wstring NormalizeDriveRoot(std::wstring strRoot)

@@ -25,8 +25,7 @@ struct SReportJudgeSettings
 SQualificationResult JudgeSavedReport(const std::wstring& strPath,
                                       const SReportJudgeSettings& settings);
 
-// The root whose disk a live run on this machine would judge: that of the report path, or, while
-// the work folder is not made yet, that of the nearest folder above it.
+// The root whose disk a live run on this machine would judge. Asking makes no work folder.
 std::wstring FindLiveDriveRoot(IQualificationSteps& steps);
 
 // A root as the free-space check compares it: with one backslash at the end ("C:" -> "C:\").

@@ -1,6 +1,7 @@
 #include "ui/cli/CProgressLine.h"
 
 #include "support/FakeQualificationSteps.h"
+#include "support/RecordingView.h"
 #include "ui/cli/CProgressSteps.h"
 
 #include <gmock/gmock.h>
@@ -163,4 +164,6 @@ TEST(CProgressSteps, AnnouncesTheLongStepsAndPassesEveryCallOn)
     EXPECT_TRUE(steps.FileExistsNormalized(L"r.xml"));
     steps.DeleteReportFile(L"r.xml");
     EXPECT_EQ(fake.m_aCalls.back(), "DeleteReportFile");
+    steps.ReleaseWorkFolder();
+    EXPECT_EQ(fake.m_nReleases, 1);
 }

@@ -1,6 +1,6 @@
 #include "ui/cli/ResultJson.h"
 
-#include "CliResultSamples.h"
+#include "unit/ui/cli/CliResultSamples.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

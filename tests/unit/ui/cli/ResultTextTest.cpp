@@ -1,6 +1,6 @@
 #include "ui/cli/ResultText.h"
 
-#include "CliResultSamples.h"
+#include "unit/ui/cli/CliResultSamples.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

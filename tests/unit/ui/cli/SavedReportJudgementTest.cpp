@@ -179,16 +179,18 @@ TEST(NormalizeDriveRoot, OneBackslashAtTheEnd)
     EXPECT_EQ(NormalizeDriveRoot(L""), L"\\");
 }
 
-TEST(FindLiveDriveRoot, WorkFolderNotMadeYetLiesOnTheDiskAboveIt)
+TEST(FindLiveDriveRoot, TheRootOfALiveRunWithoutMakingTheWorkFolder)
 {
     CTestFolder folder;
     const CScopedVariable temp("TMPDIR", folder.Path().string());
     const CScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
     const CScopedVariable drive("RIGVET_DRIVE_ROOT", std::nullopt);
     CSystemSteps steps;
-    ASSERT_FALSE(std::filesystem::exists(folder.Path() / "sm3"));
     const std::wstring strRoot = FindLiveDriveRoot(steps);
-    EXPECT_EQ(strRoot, steps.GetDriveRoot(Wide((folder.Path() / "x").string())));
+    EXPECT_EQ(strRoot, steps.GetDriveRoot(steps.GetReportPath()));
     EXPECT_FALSE(strRoot.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "sm3"));
+
+    const CScopedVariable given("RIGVET_DRIVE_ROOT", "/srv/lab\\");
+    EXPECT_EQ(FindLiveDriveRoot(steps), L"/srv/lab\\");
 }
