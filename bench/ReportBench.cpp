@@ -95,26 +95,27 @@ long long ReadPeakResidentBytes()
     return -1;
 }
 
-// How far one run of a mode raises the peak resident memory of a fresh child process; the child
-// prints the figure. A fresh process is needed because the peak never goes down.
-long long MeasurePeakBytes(const std::string& strMode, const std::string& strPath)
+// Runs this program again with the arguments and returns what it printed; empty when it failed.
+std::string RunSelf(std::vector<std::string> aArguments)
 {
     int aPipe[2];
     if (pipe(aPipe) != 0)
     {
-        return -1;
+        return std::string();
     }
     std::string strSelf = std::filesystem::read_symlink("/proc/self/exe").string();
-    std::string strFlag = "--child";
-    std::string strModeCopy = strMode;
-    std::string strPathCopy = strPath;
-    char* apArgv[] = {strSelf.data(), strFlag.data(), strModeCopy.data(), strPathCopy.data(),
-                      nullptr};
+    std::vector<char*> apArgv{strSelf.data()};
+    for (std::string& strArgument : aArguments)
+    {
+        apArgv.push_back(strArgument.data());
+    }
+    apArgv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, aPipe[1], STDOUT_FILENO);
     pid_t nChild = 0;
-    const int nSpawn = posix_spawn(&nChild, strSelf.c_str(), &actions, nullptr, apArgv, environ);
+    const int nSpawn =
+        posix_spawn(&nChild, strSelf.c_str(), &actions, nullptr, apArgv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(aPipe[1]);
     std::string strOutput;
@@ -128,9 +129,17 @@ long long MeasurePeakBytes(const std::string& strMode, const std::string& strPat
     if (nSpawn != 0 || waitpid(nChild, &nStatus, 0) != nChild || !WIFEXITED(nStatus) ||
         WEXITSTATUS(nStatus) != 0)
     {
-        return -1;
+        return std::string();
     }
-    return std::atoll(strOutput.c_str());
+    return strOutput;
+}
+
+// How far one run of a mode raises the peak resident memory of a fresh child process; the child
+// prints the figure. A fresh process is needed because the peak never goes down.
+long long MeasurePeakBytes(const std::string& strMode, const std::string& strPath)
+{
+    const std::string strOutput = RunSelf({"--child", strMode, strPath});
+    return strOutput.empty() ? -1 : std::atoll(strOutput.c_str());
 }
 
 // A generated report of about the size, written to a folder of its own that the object removes.
@@ -193,21 +202,29 @@ void PrintComparison(double fMegabytes, int nRepetitions)
                 static_cast<double>(llRigvet) / fBytes);
 }
 
+// One row of the growth table, in a process of its own: the allocator's state after loading one
+// size would change the figures of the next.
+void PrintGrowthRow(double fMegabytes, int nRepetitions)
+{
+    const CReportFile report(fMegabytes);
+    const auto [pugixml, rigvet] = TimeBoth(report.Path(), nRepetitions);
+    const long long llRigvet = MeasurePeakBytes("rigvet", report.Path());
+    const double fBytes = static_cast<double>(report.Bytes());
+    std::printf("%7.2f MB %14.3f %14.3f %16.2f %12.2f\n", fBytes / (1024 * 1024), rigvet.fMedianMs,
+                pugixml.fMedianMs, static_cast<double>(llRigvet) / (1024 * 1024),
+                static_cast<double>(llRigvet) / fBytes);
+}
+
+// The smallest report the generator makes holds its devices and disks, about 40 KB.
 void PrintGrowth()
 {
     std::printf("%10s %14s %14s %16s %12s\n", "report", "rigvet ms", "pugixml ms", "rigvet peak MB",
                 "x the file");
-    const std::pair<double, int> aSizes[] = {{0.01, 50}, {0.1, 30}, {1, 15}, {5, 7}, {20, 3}};
-    for (const auto& [fMegabytes, nRepetitions] : aSizes)
+    const std::pair<const char*, const char*> aSizes[] = {
+        {"0.01", "50"}, {"0.1", "30"}, {"1", "15"}, {"5", "7"}, {"20", "3"}};
+    for (const auto& [pszMegabytes, pszRepetitions] : aSizes)
     {
-        const CReportFile report(fMegabytes);
-        const auto [pugixml, rigvet] = TimeBoth(report.Path(), nRepetitions);
-        const long long llRigvet = MeasurePeakBytes("rigvet", report.Path());
-        const double fBytes = static_cast<double>(report.Bytes());
-        std::printf("%7.2f MB %14.3f %14.3f %16.2f %12.2f\n", fBytes / (1024 * 1024),
-                    rigvet.fMedianMs, pugixml.fMedianMs,
-                    static_cast<double>(llRigvet) / (1024 * 1024),
-                    static_cast<double>(llRigvet) / fBytes);
+        std::fputs(RunSelf({"--growth-row", pszMegabytes, pszRepetitions}).c_str(), stdout);
     }
 }
 } // namespace
@@ -227,6 +244,11 @@ int main(int argc, char** argv)
     if (argc == 4 && std::strcmp(argv[1], "--write") == 0)
     {
         CReportFile::WriteReport(argv[2], std::atof(argv[3]));
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--growth-row") == 0)
+    {
+        PrintGrowthRow(std::atof(argv[2]), std::max(1, std::atoi(argv[3])));
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--growth") == 0)

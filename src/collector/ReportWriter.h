@@ -10,7 +10,7 @@ public:
 };
 
 // Puts the whole report at strPath in one step, never overwriting or following anything already
-// there: it is written to a new private temporary file in the same folder, flushed to disk and
-// then moved into place only if the path is still free. On any failure the temporary file is
+// there: it is written to a new private temporary file in the same folder, closed, and
+// moved into place only if the path is still free. On any failure the temporary file is
 // removed, nothing is left at strPath, and CReportFileError says why.
 void WriteReportFile(const std::string& strPath, const std::string& strContent);
