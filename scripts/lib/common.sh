@@ -8,11 +8,18 @@ RIGVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 RIGVET_PACKAGES=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     libgtest-dev libgmock-dev
-    libpugixml-dev
+    libpugixml-dev nlohmann-json3-dev libcli11-dev
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata valgrind
+)
+# What making and testing the shipped files needs besides (scripts/package, scripts/test): CPack's
+# helpers for the Debian package, the package and metadata checkers, the manual page viewer, the
+# zip tools, and Ansible with apt support and an SSH client for the fleet playbook. scripts/run
+# does without them.
+RIGVET_PACKAGING_PACKAGES=(
+    dpkg-dev file lintian appstream man-db zip unzip ansible-core python3-apt openssh-client
 )
 
 # The peers that scripts/bench measures Rigvet against; installed by the bench only.

@@ -1,15 +1,32 @@
 #include "clock/InternetTimeSource.h"
 #include "clock/TimeClientModule.h"
+#include "support/InstallLayout.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 
 #include <dlfcn.h>
 #include <mutex>
+#include <sys/stat.h>
+#include <vector>
 
 namespace
 {
-// The module lies beside the program. Once loaded it stays: the client's threads outlive any
-// request.
+bool IsRegularFile(const std::wstring& strPath)
+{
+    struct stat status = {};
+    return stat(WideToUtf8(strPath).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// The module beside the program (a build folder), else in the installed layout's folder of
+// private libraries.
+std::string FindTimeClient()
+{
+    const std::vector<std::wstring> aCandidates = ListInstalledCandidates(
+        GetModulePath(), Utf8ToWide(kTimeClientModuleName), kModuleInstallFolder);
+    return WideToUtf8(ChooseCandidate(aCandidates, IsRegularFile));
+}
+
+// Once loaded the module stays: the client's threads outlive any request.
 FTimeClientEntry LoadTimeClient(std::string& strError)
 {
     static std::mutex mutex;
@@ -18,9 +35,7 @@ FTimeClientEntry LoadTimeClient(std::string& strError)
     const std::lock_guard lock(mutex);
     if (pEntry == nullptr && strLoadError.empty())
     {
-        const std::string strProgram = WideToUtf8(GetModulePath());
-        const std::string strModule =
-            strProgram.substr(0, strProgram.rfind('/') + 1) + kTimeClientModuleName;
+        const std::string strModule = FindTimeClient();
         void* pModule = dlopen(strModule.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
         pEntry = pModule != nullptr
                      ? reinterpret_cast<FTimeClientEntry>(dlsym(pModule, kTimeClientEntryName))

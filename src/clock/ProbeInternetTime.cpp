@@ -19,6 +19,7 @@ void CRigvetDlg::ProbeInternetTime()
     if (!m_steps.IsOsVersionOrGreater(6, 2, 0) && !m_pResults->m_bUpdatesFound)
     {
         m_bInternetConsent = false;
+        m_facts.nClockFailureCode = IDS_CLOCK_UPDATES_FAILED;
         ShowError(IDS_CLOCK_UPDATES_FAILED, LoadResourceString(IDS_CLOCK_UPDATES_FAILED));
         return;
     }
@@ -39,6 +40,7 @@ void CRigvetDlg::ProbeInternetTime()
     catch (const CHttpRequestFailure&)
     {
     }
+    m_facts.nClockFailureCode = IDS_CLOCK_UNREACHABLE;
     ShowError(IDS_CLOCK_UNREACHABLE, LoadResourceString(IDS_CLOCK_UNREACHABLE));
     m_bInternetConsent = false;
 }

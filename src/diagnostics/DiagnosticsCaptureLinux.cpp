@@ -1,5 +1,6 @@
 #include "diagnostics/CheckedWorkFolderLinux.h"
 #include "diagnostics/DiagnosticsCapture.h"
+#include "support/InstallLayout.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
@@ -186,6 +188,13 @@ pid_t StartCollector(std::vector<char*>& aArgv, const std::string& strDirectory)
     g_nRunningGroup = nChild;
     return nChild;
 }
+// A regular file that this user may run; a folder of that name does not count.
+bool IsRunnableFile(const std::string& strPath)
+{
+    struct stat status = {};
+    return stat(strPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           access(strPath.c_str(), X_OK) == 0;
+}
 } // namespace
 
 std::wstring FindCollectorProgram()
@@ -198,8 +207,10 @@ std::wstring FindCollectorProgram()
         const bool bRelative = *pszOverride != '/' && getcwd(aFolder, sizeof(aFolder)) != nullptr;
         return Utf8ToWide(bRelative ? std::string(aFolder) + "/" + pszOverride : pszOverride);
     }
-    const std::wstring strOwnPath = GetModulePath();
-    return strOwnPath.substr(0, strOwnPath.rfind(L'/') + 1) + kCollectorName;
+    const std::vector<std::wstring> aCandidates =
+        ListInstalledCandidates(GetModulePath(), kCollectorName, kCollectorInstallFolder);
+    return ChooseCandidate(aCandidates, [](const std::wstring& strPath)
+                           { return IsRunnableFile(WideToUtf8(strPath)); });
 }
 
 SChildOutcome RunCollector(const std::wstring& strProgram,

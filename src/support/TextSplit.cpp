@@ -30,3 +30,16 @@ std::vector<std::wstring_view> SplitFields(std::wstring_view strText, wchar_t ch
 {
     return SplitAt(strText, chDelimiter);
 }
+
+std::vector<std::string_view> SplitWords(std::string_view strText)
+{
+    std::vector<std::string_view> aWords;
+    for (const std::string_view strPart : SplitAt(strText, ' '))
+    {
+        if (!strPart.empty())
+        {
+            aWords.push_back(strPart);
+        }
+    }
+    return aWords;
+}

@@ -10,3 +10,7 @@ std::vector<std::string_view> SplitLines(std::string_view strText);
 // up to the next delimiter (which is consumed with it) or the end. An empty text has no field, a
 // delimiter at the very end adds none, and two delimiters in a row make an empty field.
 std::vector<std::wstring_view> SplitFields(std::wstring_view strText, wchar_t chDelimiter);
+
+// The words of a text: the runs of characters between blanks; blanks at either end and several in
+// a row separate no empty word.
+std::vector<std::string_view> SplitWords(std::string_view strText);

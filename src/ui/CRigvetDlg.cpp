@@ -1,6 +1,7 @@
 #include "ui/CRigvetDlg.h"
 
 #include "run/MessageBoxStyle.h"
+#include "run/RequiredUpdates.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
@@ -10,7 +11,6 @@
 
 namespace
 {
-constexpr const wchar_t* kRequiredUpdates = L"4474419, 4490628, 4536952";
 constexpr const wchar_t* kUpdatesLogLine = L"The following updates were found on the system: ";
 
 // Shown for a failure that is not one of the program's own, such as running out of memory.
@@ -47,6 +47,7 @@ void CRigvetDlg::RunQualification()
     m_bFinished = false;
     m_bInternetConsent = false;
     *m_pResults = TestResults();
+    m_facts = SRunFacts();
     m_view.Invalidate();
 
     if (!AskConsent() || !PassStartupGates())
@@ -67,12 +68,12 @@ void CRigvetDlg::RunQualification()
     }
     catch (CZelSimpleException exception)
     {
-        ShowError(exception.m_nCode, exception.m_strMessage);
+        EndOnError(exception.m_nCode, exception.m_strMessage);
     }
     catch (const std::exception& exception)
     {
-        ShowError(kUnexpectedErrorCode,
-                  L"An unexpected error stopped the test: " + Utf8ToWide(exception.what()));
+        EndOnError(kUnexpectedErrorCode,
+                   L"An unexpected error stopped the test: " + Utf8ToWide(exception.what()));
     }
     if (!bReachedClock)
     {
@@ -89,7 +90,8 @@ bool CRigvetDlg::AskConsent()
         MessageBoxStyle::kYesNoCancel | MessageBoxStyle::kIconQuestion);
     if (nAnswer != MessageBoxAnswer::kYes && nAnswer != MessageBoxAnswer::kNo)
     {
-        return false; // Cancel, or the box closed without an answer
+        m_facts.stop = ERunStop::Cancelled; // Cancel, or the box closed without an answer
+        return false;
     }
     m_bInternetConsent = nAnswer == MessageBoxAnswer::kYes;
     return true;
@@ -99,11 +101,13 @@ bool CRigvetDlg::PassStartupGates()
 {
     if (m_steps.IsRemoteSession())
     {
+        m_facts.stop = ERunStop::RemoteSession;
         ShowStop(IDS_REMOTE_CAPTION, IDS_REMOTE_TEXT);
         return false;
     }
     if (!m_steps.IsOsVersionOrGreater(6, 1, 1))
     {
+        m_facts.stop = ERunStop::OldSystem;
         ShowStop(IDS_OS_CAPTION, IDS_OS_TEXT);
         return false;
     }
@@ -117,11 +121,12 @@ bool CRigvetDlg::RunChecks(bool& bVirtualizationDetected)
     if (m_steps.FileExistsNormalized(m_steps.GetReportPath()))
     {
         // The caption carries the number of the message's own entry.
-        ShowError(IDS_REPORT_LOCKED, LoadResourceString(IDS_REPORT_LOCKED));
+        EndOnError(IDS_REPORT_LOCKED, LoadResourceString(IDS_REPORT_LOCKED));
         return false;
     }
     m_steps.CaptureDiagnosticsReport();
     bVirtualizationDetected = EvaluateReport();
+    m_facts.bReportEvaluated = true;
     m_steps.DeleteReportFile(m_steps.GetReportPath());
 
     if (!m_steps.IsOsVersionOrGreater(6, 2, 0))
@@ -144,6 +149,7 @@ void CRigvetDlg::SearchUpdates()
 {
     std::wstring strFound;
     m_pResults->m_bUpdatesFound = m_steps.SearchInstalledUpdates(kRequiredUpdates, strFound);
+    m_facts.strUpdatesFound = strFound;
     if (!m_strLogPath.empty() && m_logFile.IsOpen())
     {
         m_logFile.WriteString(kUpdatesLogLine);
@@ -160,6 +166,7 @@ void CRigvetDlg::FinishRun(bool bVirtualizationDetected)
     m_bFinished = true;
     m_view.Invalidate();
     m_view.Repaint();
+    m_facts.bVirtualizationDetected = bVirtualizationDetected;
     if (bVirtualizationDetected)
     {
         ShowStop(IDS_VIRTUAL_CAPTION, IDS_VIRTUAL_TEXT);
@@ -203,6 +210,12 @@ void CRigvetDlg::ShowError(std::int32_t nCaptionCode, const std::wstring& strTex
 {
     m_view.ShowMessageBox(strText, LoadResourceString(IDS_ERROR_CAPTION, nCaptionCode),
                           MessageBoxStyle::kOk | MessageBoxStyle::kIconError);
+}
+
+void CRigvetDlg::EndOnError(std::int32_t nCode, const std::wstring& strText)
+{
+    m_facts.endingError = SRunError{nCode, strText};
+    ShowError(nCode, strText);
 }
 
 void CRigvetDlg::ShowStop(unsigned int nCaptionId, unsigned int nTextId)

@@ -3,6 +3,7 @@
 #include "run/IQualificationSteps.h"
 #include "run/IRunView.h"
 #include "run/LogFile.h"
+#include "run/RunFacts.h"
 #include "run/TestResults.h"
 #include "run/Verdict.h"
 
@@ -36,6 +37,7 @@ public:
     std::unique_ptr<TestResults> m_pResults;
     bool m_bFinished = false;
     bool m_bInternetConsent = false;
+    SRunFacts m_facts;
 
 private:
     bool AskConsent();
@@ -47,6 +49,8 @@ private:
     void FinishRun(bool bVirtualizationDetected);
     void CloseLogFile();
     void ShowError(std::int32_t nCaptionCode, const std::wstring& strText);
+    // The error box that ends the run, remembered in m_facts.
+    void EndOnError(std::int32_t nCode, const std::wstring& strText);
     void ShowStop(unsigned int nCaptionId, unsigned int nTextId);
 
     IRunView& m_view;

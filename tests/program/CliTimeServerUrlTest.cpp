@@ -26,7 +26,7 @@ TEST(CliTimeServerUrl, InvalidAddressStopsAtStart)
                                "https://127.0.0.1:99999/", "127.0.0.1"})
     {
         const SProgramResult result = RunWithTimeServer(pszUrl, "--consent=yes");
-        EXPECT_EQ(result.nExitCode, 2) << pszUrl;
+        EXPECT_EQ(result.nExitCode, 64) << pszUrl;
         EXPECT_THAT(result.strError, HasSubstr("RIGVET_TIME_URL must be https://host[:port]/"));
         EXPECT_EQ(result.strOutput, "") << pszUrl;
     }

@@ -15,6 +15,11 @@ CConsoleView::CConsoleView(std::istream& input, std::ostream& output, bool bInpu
 int CConsoleView::ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
                                  unsigned int nStyle)
 {
+    std::optional<CProgressLine::CPause> pause;
+    if (m_pProgress != nullptr)
+    {
+        pause.emplace(*m_pProgress);
+    }
     m_output << "[" << WideToUtf8(strCaption) << "]\n" << WideToUtf8(strText) << "\n";
     const int nAnswer = (nStyle & MessageBoxStyle::kButtonMask) == MessageBoxStyle::kYesNoCancel
                             ? AnswerQuestion()
@@ -30,6 +35,14 @@ void CConsoleView::ShowBusyText(bool bShow)
     {
         m_output << "Test is running... please wait a moment...\n\n";
         m_output.flush();
+    }
+    if (m_pProgress != nullptr && bShow)
+    {
+        m_pProgress->Start();
+    }
+    else if (m_pProgress != nullptr)
+    {
+        m_pProgress->Stop();
     }
 }
 

@@ -7,20 +7,21 @@
 #include <string>
 #include <vector>
 
-// Exit codes of rigvet-cli.
-inline constexpr int kCliExitFinished = 0;    // the run finished; the verdicts were printed
-inline constexpr int kCliExitUsage = 2;       // the command line or an override was not valid
-inline constexpr int kCliExitNotFinished = 3; // cancelled or refused; no verdicts
-
-struct SCliStreams
+// What the platform's main function finds out for the console front end.
+struct SCliEnvironment
 {
     std::istream& input;
     std::ostream& output;
     std::ostream& error;
-    bool bInputIsTerminal;
+    bool bInputIsTerminal; // the consent question may be asked
+    bool bErrorIsTerminal; // the progress line is shown
+    bool bColour;          // the verdicts on standard output are coloured
+    std::wstring strMachineName;
+    std::wstring strProgramVersion; // the file version, a.b.c.d
 };
 
-// The console front end: one run with the given arguments (program name excluded), then the six
-// verdicts, one per line.
-int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliStreams& streams,
+// The console front end, the same on every platform: one live run with the given arguments
+// (program name excluded), or the judgement of saved reports; the result as text, JSON and CSV.
+// Returns the exit code (CliExitCodes.h).
+int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliEnvironment& environment,
                  IQualificationSteps& steps);

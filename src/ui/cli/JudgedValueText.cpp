@@ -1,20 +1,18 @@
 #include "ui/cli/JudgedValueText.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace
 {
-// The shortest text that reads back as the same level, always with a fraction: 12.1, 11.0.
-std::wstring FormatFeatureLevel(float fLevel)
+std::wstring JoinArticles(const std::vector<std::wstring>& aArticles)
 {
-    char aBuffer[64] = {};
-    const std::to_chars_result result = std::to_chars(aBuffer, aBuffer + sizeof(aBuffer), fLevel);
-    std::string strText(aBuffer, result.ptr);
-    if (strText.find_first_not_of("-0123456789") == std::string::npos)
+    std::wstring strText;
+    for (const std::wstring& strArticle : aArticles)
     {
-        strText += ".0";
+        strText += (strText.empty() ? L"" : L", ") + strArticle;
     }
-    return std::wstring(strText.begin(), strText.end());
+    return strText;
 }
 
 // Positive deltas mean the system clock is behind internet time.
@@ -31,13 +29,48 @@ std::wstring FormatClockDelta(std::int64_t llDelta)
 }
 } // namespace
 
+std::wstring FormatFeatureLevelNumber(float fLevel)
+{
+    char aBuffer[64] = {};
+    const std::to_chars_result result = std::to_chars(aBuffer, aBuffer + sizeof(aBuffer), fLevel);
+    std::string strText(aBuffer, result.ptr);
+    if (strText.find_first_not_of("-0123456789") == std::string::npos)
+    {
+        strText += ".0";
+    }
+    return std::wstring(strText.begin(), strText.end());
+}
+
+std::wstring FormatUpdatesFound(const std::vector<std::wstring>& aRequired,
+                                const std::vector<std::wstring>& aFound)
+{
+    std::vector<std::wstring> aMissing;
+    for (const std::wstring& strArticle : aRequired)
+    {
+        if (std::find(aFound.begin(), aFound.end(), strArticle) == aFound.end())
+        {
+            aMissing.push_back(strArticle);
+        }
+    }
+    if (aFound.empty())
+    {
+        return JoinArticles(aMissing) + L" missing";
+    }
+    std::wstring strText = JoinArticles(aFound) + L" installed";
+    if (!aMissing.empty())
+    {
+        strText += L"; " + JoinArticles(aMissing) + L" missing";
+    }
+    return strText;
+}
+
 std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& results,
                                EVerdict verdict)
 {
     switch (requirement)
     {
     case ERequirement::Display:
-        return L"feature level " + FormatFeatureLevel(results.m_fFeatureLevel);
+        return L"feature level " + FormatFeatureLevelNumber(results.m_fFeatureLevel);
     case ERequirement::Sound:
         return results.m_bSoundDevice ? L"sound device present" : L"no sound device";
     case ERequirement::Memory:
@@ -49,7 +82,9 @@ std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& resu
         {
             return L"required updates installed";
         }
-        return verdict == EVerdict::Fail ? L"required updates missing" : L"";
+        // Only Windows 8 and later pass without the updates: they need none.
+        return verdict == EVerdict::Fail ? L"required updates missing"
+                                         : L"not needed on Windows 8 or later";
     case ERequirement::Clock:
         return verdict == EVerdict::Unknown ? L"not compared"
                                             : FormatClockDelta(results.m_llClockDelta);

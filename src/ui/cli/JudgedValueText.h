@@ -4,9 +4,17 @@
 #include "run/Verdict.h"
 
 #include <string>
+#include <vector>
 
 // The measured value a verdict was drawn from, as shown beside it ("feature level 12.1",
-// "16384 MB", "clock 3 s behind internet time"); empty where there is nothing to show (the
-// updates on a system that needs none).
+// "16384 MB", "clock 3 s behind internet time").
 std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& results,
                                EVerdict verdict);
+
+// The shortest text that reads back as the same level, always with a fraction: "12.1", "11.0".
+std::wstring FormatFeatureLevelNumber(float fLevel);
+
+// The required update articles that the search found and those it did not, in the required
+// order: "4474419, 4536952 installed; 4490628 missing".
+std::wstring FormatUpdatesFound(const std::vector<std::wstring>& aRequired,
+                                const std::vector<std::wstring>& aFound);

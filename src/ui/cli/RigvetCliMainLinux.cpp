@@ -1,14 +1,18 @@
 #include "diagnostics/DiagnosticsCapture.h"
+#include "support/CFileVersion.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
 #include "ui/CSystemSteps.h"
 #include "ui/OverrideCheck.h"
 #include "ui/cli/CRigvetCliApp.h"
+#include "ui/cli/CliExitCodes.h"
+#include "ui/cli/ConsoleTerminal.h"
+#include "ui/cli/MachineName.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
-#include <unistd.h>
 
 namespace
 {
@@ -48,8 +52,23 @@ int main(int argc, char** argv)
     {
         aArguments.push_back(Utf8ToWide(argv[i]));
     }
-    g_strUserAgent = BuildUserAgent(GetModulePath());
+    const std::wstring strModulePath = GetModulePath();
+    g_strUserAgent = BuildUserAgent(strModulePath);
+    CFileVersion version;
+    version.Read(strModulePath.empty() ? nullptr : strModulePath.c_str(), false);
+
+    const bool bOutputIsTerminal = IsTerminal(EStandardStream::Output);
+    const SCliEnvironment environment{
+        std::cin,
+        std::cout,
+        std::cerr,
+        IsTerminal(EStandardStream::Input),
+        IsTerminal(EStandardStream::Error),
+        ShouldUseColour(bOutputIsTerminal, EnableTerminalColours(EStandardStream::Output),
+                        std::getenv("NO_COLOR")),
+        GetMachineName(),
+        version.ToString(),
+    };
     CSystemSteps steps;
-    const SCliStreams streams{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0};
-    return RunRigvetCli(aArguments, streams, steps);
+    return RunRigvetCli(aArguments, environment, steps);
 }

@@ -3,6 +3,7 @@
 #include "ui/CRigvetDlg.h"
 #include "ui/CSystemSteps.h"
 #include "ui/CommandLine.h"
+#include "ui/DialogExitCodes.h"
 #include "ui/DisplayCheck.h"
 #include "ui/OverrideCheck.h"
 #include "ui/qt/CRigvetWindow.h"
@@ -12,19 +13,12 @@
 #include <cstdlib>
 #include <iostream>
 
-namespace
-{
-constexpr int kExitUsage = 2;
-constexpr int kExitNoDisplay = 3;
-constexpr int kExitScreenshotFailed = 4;
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet: " << *strError << "\n";
-        return kExitUsage;
+        return kDialogExitUsage;
     }
     SDisplayEnvironment environment;
     environment.pszDisplay = std::getenv("DISPLAY");
@@ -34,7 +28,7 @@ int main(int argc, char** argv)
     {
         std::cerr << "rigvet: no display to show the dialog on (neither DISPLAY nor "
                      "WAYLAND_DISPLAY is set); run rigvet-cli for the console instead.\n";
-        return kExitNoDisplay;
+        return kDialogExitNoDisplay;
     }
 
     // Read after QApplication has taken its own options (-style fusion, ...) out of argv, so
@@ -57,10 +51,10 @@ int main(int argc, char** argv)
     if (bScreenshot)
     {
         return RunOnceAndSaveScreenshot(window, QString::fromLocal8Bit(pszScreenshot))
-                   ? EXIT_SUCCESS
-                   : kExitScreenshotFailed;
+                   ? kDialogExitSuccess
+                   : kDialogExitScreenshotFailed;
     }
     window.show();
     application.exec();
-    return EXIT_SUCCESS;
+    return kDialogExitSuccess;
 }

@@ -47,3 +47,19 @@ TEST(SplitLines, DropsLineBreaksAndAddsNoLineAfterTheLast)
     EXPECT_TRUE(SplitLines("").empty());
 }
 } // namespace
+
+TEST(SplitWords, TakesTheRunsBetweenBlanks)
+{
+    const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> aCases = {
+        {"one two", {"one", "two"}},
+        {"  spaced   out  ", {"spaced", "out"}},
+        {"--csv FILE", {"--csv", "FILE"}},
+        {"", {}},
+        {"   ", {}},
+        {"tab\tstays", {"tab\tstays"}},
+    };
+    for (const auto& [strText, aWords] : aCases)
+    {
+        EXPECT_EQ(SplitWords(strText), aWords) << strText;
+    }
+}

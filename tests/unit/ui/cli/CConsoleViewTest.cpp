@@ -51,3 +51,22 @@ TEST(CConsoleView, BoxesPrintCaptionAndText)
     EXPECT_EQ(output.str(),
               "[Error Occurred - 10005]\nThe execution of dxdiag.exe has failed. Ret = -1\n\n");
 }
+
+TEST(CConsoleView, ProgressShowsWhileBusyAndStepsAsideForBoxes)
+{
+    std::istringstream input;
+    std::ostringstream output;
+    CProgressLine progress(output, true, false);
+    CConsoleView view(input, output, false, std::nullopt);
+    view.AttachProgress(progress);
+    view.ShowBusyText(true);
+    progress.SetStep(L"Work");
+    view.ShowMessageBox(L"Text", L"Caption", MessageBoxStyle::kIconError);
+    progress.SetStep(L"More");
+    view.ShowBusyText(false);
+    EXPECT_EQ(output.str(), "Test is running... please wait a moment...\n\n"
+                            "\rWork... 0 s"
+                            "\r           \r[Caption]\nText\n\n"
+                            "\rMore... 0 s"
+                            "\r           \r");
+}

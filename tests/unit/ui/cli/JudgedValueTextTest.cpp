@@ -18,7 +18,8 @@ TEST(FormatJudgedValue, ShowsEachMeasuredValue)
               L"sound device present");
     EXPECT_EQ(FormatJudgedValue(ERequirement::Memory, results, EVerdict::Pass), L"16384 MB");
     EXPECT_EQ(FormatJudgedValue(ERequirement::FreeDisk, results, EVerdict::Pass), L"51234 MB free");
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass), L"");
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass),
+              L"not needed on Windows 8 or later");
 }
 
 TEST(FormatJudgedValue, WholeLevelsKeepAFraction)
@@ -60,4 +61,21 @@ TEST(FormatJudgedValue, UpdatesAndClock)
         EXPECT_EQ(FormatJudgedValue(ERequirement::Clock, results, EVerdict::Fail), pszText);
     }
     EXPECT_EQ(FormatJudgedValue(ERequirement::Clock, results, EVerdict::Unknown), L"not compared");
+}
+
+TEST(FormatUpdatesFound, InstalledAndMissingInTheRequiredOrder)
+{
+    const std::vector<std::wstring> aRequired = {L"4474419", L"4490628", L"4536952"};
+    EXPECT_EQ(FormatUpdatesFound(aRequired, aRequired), L"4474419, 4490628, 4536952 installed");
+    EXPECT_EQ(FormatUpdatesFound(aRequired, {L"4490628"}),
+              L"4490628 installed; 4474419, 4536952 missing");
+    EXPECT_EQ(FormatUpdatesFound(aRequired, {}), L"4474419, 4490628, 4536952 missing");
+}
+
+TEST(FormatFeatureLevelNumber, ShortestTextWithAFraction)
+{
+    EXPECT_EQ(FormatFeatureLevelNumber(12.1f), L"12.1");
+    EXPECT_EQ(FormatFeatureLevelNumber(11.0f), L"11.0");
+    EXPECT_EQ(FormatFeatureLevelNumber(0.0f), L"0.0");
+    EXPECT_EQ(FormatFeatureLevelNumber(9.3f), L"9.3");
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "run/IQualificationSteps.h"
+#include "ui/cli/CProgressLine.h"
+
+// The run's steps, each announced on the progress line before it is passed on.
+class CProgressSteps : public IQualificationSteps
+{
+public:
+    CProgressSteps(IQualificationSteps& steps, CProgressLine& progress);
+
+    bool IsRemoteSession() override;
+    bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
+                              std::uint16_t nServicePackMajor) override;
+    void CreateWorkFolder() override;
+    void ReleaseWorkFolder() override;
+    std::wstring GetReportPath() override;
+    void DeleteReportFile(const std::wstring& strReportPath) override;
+    bool FileExistsNormalized(std::wstring strPath) override;
+    void CaptureDiagnosticsReport() override;
+    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath) override;
+    std::wstring GetDriveRoot(const std::wstring& strPath) override;
+    bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
+                                const std::wstring& strDriveRoot) override;
+    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override;
+    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override;
+    std::time_t GetSystemTime() override;
+
+private:
+    IQualificationSteps& m_steps;
+    CProgressLine& m_progress;
+};

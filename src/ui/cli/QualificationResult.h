@@ -1,0 +1,94 @@
+#pragma once
+
+#include "run/RunFacts.h"
+#include "run/Verdict.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One qualification as the console reports it: a live run of this machine or the judgement of a
+// saved diagnostics report. Every output (text, JSON, CSV) and the exit code are drawn from it.
+
+enum class EResultOutcome
+{
+    Finished,  // the verdicts were drawn
+    Error,     // a failure ended it (a live run still shows the verdicts of what it measured)
+    Refused,   // remote session or old system: nothing was tested
+    Cancelled, // Cancel at the consent question: nothing was tested
+};
+
+// The value a verdict was drawn from, in a form that scripts can read.
+struct SJudgedValue
+{
+    enum class EKind
+    {
+        None,     // nothing was measured
+        Decimal,  // fDecimal, in strUnit (the feature level)
+        Integer,  // llInteger, in strUnit (MB, seconds)
+        Boolean,  // bValue
+        Articles, // aArticles: the required update articles that were found
+    };
+    EKind kind = EKind::None;
+    double fDecimal = 0.0;
+    std::int64_t llInteger = 0;
+    bool bValue = false;
+    std::vector<std::wstring> aArticles;
+    std::wstring strUnit;
+};
+
+struct SRequirementResult
+{
+    ERequirement requirement = ERequirement::Display;
+    EVerdict verdict = EVerdict::Unknown;
+    SJudgedValue value;
+    std::wstring strValueText; // as shown beside the verdict: "feature level 12.1"
+    std::wstring strReason;    // for FAIL and UNK: why, in one line; empty for PASS
+};
+
+struct SResultWarning
+{
+    std::wstring strId; // "virtualization"
+    std::wstring strMessage;
+};
+
+// The operating-system class that picks the display and updates rules of a saved report.
+enum class ESystemClass
+{
+    Windows7,             // Windows 7 SP1 (or Server 2008 R2): the Windows 7 rules
+    Windows8OrLater,      // Windows 8, 8.1, 10, 11 and their servers
+    OlderThanWindows7Sp1, // refused, as a live run there would be
+    Linux,                // written by rigvet-dxdiag; Linux answers as Windows 8 or later
+    Unknown,              // the text names no usable version
+};
+
+// Where a judged report came from and what was read from it besides the verdicts.
+struct SReportSource
+{
+    std::wstring strPath;
+    std::wstring strOperatingSystem;         // the report's OperatingSystem text
+    std::optional<ESystemClass> systemClass; // none when the report could not be read
+    std::wstring strMachineName;             // the report's MachineName text
+    std::wstring strDriveRoot;               // the root whose disk was judged for free space
+};
+
+struct SQualificationResult
+{
+    EResultOutcome outcome = EResultOutcome::Finished;
+    ERunStop stop = ERunStop::None; // why a Refused or Cancelled run did not test
+    std::wstring strStopMessage;    // the text of the refusal box
+    std::optional<SRunError> error; // set for Error
+    // The six requirements in display order; empty when nothing was judged.
+    std::vector<SRequirementResult> aRequirements;
+    std::vector<SResultWarning> aWarnings;
+    std::optional<SReportSource> report; // set when a saved report was judged
+};
+
+// What every result of one call shares.
+struct SResultContext
+{
+    std::wstring strTime; // UTC, ISO 8601: 2026-03-01T09:15:02Z
+    std::wstring strMachineName;
+    std::wstring strProgramVersion; // the file version, a.b.c.d
+};

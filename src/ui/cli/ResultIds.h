@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/cli/QualificationResult.h"
+
+// The names that scripts read in the JSON and CSV output; they never change within a format
+// version.
+
+// "display", "sound", "updates", "memory", "freeDisk", "clock".
+const char* GetRequirementId(ERequirement requirement);
+
+// "finished", "error", "refused", "cancelled".
+const char* GetOutcomeId(EResultOutcome outcome);
+
+// "remoteSession", "oldSystem", "cancelled"; empty for none.
+const char* GetStopId(ERunStop stop);

@@ -1,0 +1,105 @@
+// Many rigvet-cli processes appending to one CSV file at once lose and mix no row.
+#include "program/CliSession.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <thread>
+
+namespace
+{
+constexpr int kProcesses = 8;
+constexpr int kRowsEach = 200;
+
+// The fields of one CSV line (without its CRLF), or nothing when its quotes do not close.
+std::optional<std::vector<std::string>> ReadFields(const std::string& strLine)
+{
+    std::vector<std::string> aFields(1);
+    bool bQuoted = false;
+    for (std::size_t i = 0; i < strLine.size(); ++i)
+    {
+        const char ch = strLine[i];
+        if (bQuoted && ch == '"' && i + 1 < strLine.size() && strLine[i + 1] == '"')
+        {
+            aFields.back() += '"';
+            ++i;
+        }
+        else if (ch == '"')
+        {
+            bQuoted = !bQuoted;
+        }
+        else if (ch == ',' && !bQuoted)
+        {
+            aFields.emplace_back();
+        }
+        else
+        {
+            aFields.back() += ch;
+        }
+    }
+    return bQuoted ? std::nullopt : std::optional(aFields);
+}
+} // namespace
+
+TEST(CsvConcurrency, EightProcessesAppendTwoHundredRowsEach)
+{
+    CTestFolder temp;
+    CTestFolder files;
+    const std::string strCsv = files.File("shared.csv");
+    const std::string strSource =
+        std::string(RIGVET_FIXTURES_DIR) + "/saved-reports/windows10-utf8.xml";
+    std::vector<std::thread> aThreads;
+    std::vector<SProgramResult> aResults(kProcesses);
+    for (int nProcess = 0; nProcess < kProcesses; ++nProcess)
+    {
+        // Each process judges its own copy, so its rows can be counted by report path.
+        const std::string strReport = files.File("pc" + std::to_string(nProcess) + ",x.xml");
+        std::filesystem::copy_file(strSource, strReport);
+        std::vector<std::string> aArguments = {"--csv", strCsv, "--report"};
+        aArguments.insert(aArguments.end(), kRowsEach, strReport);
+        aThreads.emplace_back(
+            [&, nProcess, aArguments] {
+                aResults[nProcess] =
+                    RunProgram(RIGVET_CLI_PATH, aArguments, IsolatedCliSession(temp, ""));
+            });
+    }
+    for (std::thread& thread : aThreads)
+    {
+        thread.join();
+    }
+    for (const SProgramResult& result : aResults)
+    {
+        EXPECT_EQ(result.nExitCode, 2) << result.strError;
+    }
+
+    const std::string strText = ReadTextFile(strCsv);
+    std::vector<std::string> aLines;
+    std::size_t nStart = 0;
+    for (std::size_t nEnd = strText.find("\r\n"); nEnd != std::string::npos;
+         nEnd = strText.find("\r\n", nStart))
+    {
+        aLines.push_back(strText.substr(nStart, nEnd - nStart));
+        nStart = nEnd + 2;
+    }
+    EXPECT_EQ(nStart, strText.size()) << "the file ends inside a row";
+    ASSERT_EQ(aLines.size(), 1u + kProcesses * kRowsEach);
+    const std::optional<std::vector<std::string>> aHeader = ReadFields(aLines[0]);
+    ASSERT_TRUE(aHeader);
+    ASSERT_EQ((*aHeader)[0], "time");
+
+    std::map<std::string, int> rowsPerReport;
+    for (std::size_t i = 1; i < aLines.size(); ++i)
+    {
+        const std::optional<std::vector<std::string>> aFields = ReadFields(aLines[i]);
+        ASSERT_TRUE(aFields) << "line " << i << ": " << aLines[i];
+        ASSERT_EQ(aFields->size(), aHeader->size()) << "line " << i << ": " << aLines[i];
+        EXPECT_EQ((*aFields)[3], "report");
+        EXPECT_EQ((*aFields)[8], "finished");
+        ++rowsPerReport[(*aFields)[4]];
+    }
+    ASSERT_EQ(rowsPerReport.size(), static_cast<std::size_t>(kProcesses));
+    for (const auto& [strReport, nRows] : rowsPerReport)
+    {
+        EXPECT_EQ(nRows, kRowsEach) << strReport;
+    }
+}
