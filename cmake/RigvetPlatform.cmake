@@ -14,3 +14,24 @@ function(rigvet_seams target)
         target_sources(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${seam}${RIGVET_PLATFORM}.cpp)
     endforeach()
 endfunction()
+
+# rigvet_header_library(TARGET PACKAGE FOLDER [VERSION]): the header-only library PACKAGE as TARGET. A native
+# build takes the package's own configuration. A cross build takes the headers of the build
+# machine's package through a folder of its own that holds only FOLDER, so that the cross
+# compiler never sees the rest of the build machine's /usr/include.
+function(rigvet_header_library target package folder)
+    if(TARGET ${target})
+        return()
+    endif()
+    if(NOT CMAKE_CROSSCOMPILING)
+        find_package(${package} ${ARGN} REQUIRED)
+        return()
+    endif()
+    find_path(${package}_HOST_INCLUDE ${folder} PATHS /usr/include NO_DEFAULT_PATH
+              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    set(staged ${CMAKE_BINARY_DIR}/host-headers/${package})
+    file(MAKE_DIRECTORY ${staged})
+    file(CREATE_LINK ${${package}_HOST_INCLUDE}/${folder} ${staged}/${folder} SYMBOLIC)
+    add_library(${target} INTERFACE IMPORTED GLOBAL)
+    target_include_directories(${target} SYSTEM INTERFACE ${staged})
+endfunction()

@@ -1,4 +1,5 @@
-# Embeds a version record in a program's executable file, where CFileVersion reads it back.
+# Embeds a version record in a program's executable file, where CFileVersion reads it back: a
+# VERSIONINFO resource on Windows, a section of its own in an ELF file elsewhere.
 # rigvet_embed_version(target FILE_VERSION a.b.c.d [PRODUCT_VERSION a.b.c.d])
 # The product version defaults to the file version's first three numbers with 0 as the fourth:
 # the fourth number counts builds of one release and belongs to the file only.
@@ -27,8 +28,14 @@ function(rigvet_embed_version target)
             message(FATAL_ERROR "rigvet_embed_version: ${target}: each version number must be at most 65535")
         endif()
     endforeach()
-    set(generated ${CMAKE_BINARY_DIR}/embedded_version/${target}.cpp)
-    configure_file(${PROJECT_SOURCE_DIR}/src/support/EmbeddedVersion.cpp.in ${generated} @ONLY)
+    if(WIN32)
+        set(VERSION_DESCRIPTION "Rigvet ${target}")
+        set(generated ${CMAKE_BINARY_DIR}/embedded_version/${target}.rc)
+        configure_file(${PROJECT_SOURCE_DIR}/src/support/VersionInfo.rc.in ${generated} @ONLY)
+    else()
+        set(generated ${CMAKE_BINARY_DIR}/embedded_version/${target}.cpp)
+        configure_file(${PROJECT_SOURCE_DIR}/src/support/EmbeddedVersion.cpp.in ${generated} @ONLY)
+        target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    endif()
     target_sources(${target} PRIVATE ${generated})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
 endfunction()

@@ -60,7 +60,8 @@ std::vector<std::wstring> BuildCollectorArguments(const std::wstring& strReportP
 std::int32_t GetCaptureExitCode(const SChildOutcome& outcome)
 {
     if (!outcome.bStarted || outcome.bEndedBySignal || outcome.bTimedOut ||
-        outcome.nExitStatus == kStatusOfMinusOne)
+        outcome.nExitStatus == kCaptureFailed ||
+        (outcome.bStatusIs8Bit && outcome.nExitStatus == kStatusOfMinusOne))
     {
         return kCaptureFailed;
     }

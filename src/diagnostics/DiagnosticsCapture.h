@@ -16,10 +16,12 @@ struct SChildOutcome
     bool bStarted = false;
     bool bEndedBySignal = false;
     bool bTimedOut = false; // still running when its time was up, and ended for that
-    int nExitStatus = 0;    // the 8-bit exit status of a child that exited
+    int nExitStatus = 0;    // the exit status of a child that exited
+    // POSIX keeps 8 bits of the status, so -1 arrives as 255; Windows keeps the whole 32 bits.
+    bool bStatusIs8Bit = true;
 };
 
-// The variable that names another collector program in place of the one beside this program.
+// The variable that names another collector program in place of the platform's one.
 inline constexpr const char* kCollectorVariable = "RIGVET_DXDIAG";
 inline constexpr const wchar_t* kCollectorName = L"rigvet-dxdiag";
 
@@ -40,7 +42,7 @@ bool IsCollectorTimeoutOverrideInvalid();
 std::vector<std::wstring> BuildCollectorArguments(const std::wstring& strReportPath);
 
 // A child that did not start, was ended by a signal or ran out of time failed; so did one whose
-// 8-bit status is 255, which is what exiting with -1 leaves. Any other status is the exit code.
+// status is -1, or 255 where only 8 bits of it are kept. Any other status is the exit code.
 std::int32_t GetCaptureExitCode(const SChildOutcome& outcome);
 
 // Runs the collector in the work folder and waits for it, at most GetCollectorTimeout(); raises

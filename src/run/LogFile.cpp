@@ -1,6 +1,7 @@
 #include "run/LogFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 CLogFile::~CLogFile()
@@ -31,7 +32,7 @@ void CLogFile::WriteString(const std::wstring& strText)
     strNarrow.reserve(strText.size());
     for (wchar_t ch : strText)
     {
-        strNarrow += (ch >= 0 && ch < 0x80) ? static_cast<char>(ch) : '?';
+        strNarrow += static_cast<std::uint32_t>(ch) < 0x80 ? static_cast<char>(ch) : '?';
     }
     if (std::fwrite(strNarrow.data(), 1, strNarrow.size(), m_pFile) != strNarrow.size())
     {

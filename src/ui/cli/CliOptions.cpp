@@ -10,6 +10,25 @@
 
 namespace
 {
+// Where "/" begins a switch (Windows), "/consent=yes", "/json" and "/?" stand for the "--" forms.
+std::vector<std::wstring> NormalizeSwitches(const std::vector<std::wstring>& aArguments,
+                                            bool bPosixPaths)
+{
+    std::vector<std::wstring> aNormal;
+    for (const std::wstring& strArgument : aArguments)
+    {
+        if (bPosixPaths || strArgument.empty() || strArgument[0] != L'/')
+        {
+            aNormal.push_back(strArgument);
+        }
+        else
+        {
+            aNormal.push_back(strArgument == L"/?" ? L"--help" : L"--" + strArgument.substr(1));
+        }
+    }
+    return aNormal;
+}
+
 std::vector<std::string> ToCli11Order(const std::vector<std::wstring>& aArguments)
 {
     // CLI11 takes the arguments last first.
@@ -56,8 +75,9 @@ std::string CheckPlainArguments(const std::vector<std::wstring>& aArguments,
 }
 } // namespace
 
-SCliParse ParseCliOptions(const std::vector<std::wstring>& aArguments, bool bPosixPaths)
+SCliParse ParseCliOptions(const std::vector<std::wstring>& aGiven, bool bPosixPaths)
 {
+    const std::vector<std::wstring> aArguments = NormalizeSwitches(aGiven, bPosixPaths);
     SCliParse parse;
     SCliOptions& options = parse.options;
     CLI::App app("rigvet-cli", "rigvet-cli");

@@ -38,7 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
                       SExitCase{"EndedBySignal", {true, true, false, 0}, -1},
                       // Ended for running too long, whatever it said.
                       SExitCase{"TimedOut", {true, true, true, 0}, -1},
-                      SExitCase{"TimedOutWithStatus", {true, false, true, 0}, -1}),
+                      SExitCase{"TimedOutWithStatus", {true, false, true, 0}, -1},
+                      // Windows keeps all 32 bits of the exit code
+                      SExitCase{"Whole255", {true, false, false, 255, false}, 255},
+                      SExitCase{"WholeMinusOne", {true, false, false, -1, false}, -1},
+                      SExitCase{"WholeMinusTwo", {true, false, false, -2, false}, -2},
+                      SExitCase{"WholeNotStarted", {false, false, false, 0, false}, -1}),
     [](const ::testing::TestParamInfo<SExitCase>& info) { return info.param.pszName; });
 struct STimeoutCase
 {

@@ -1,6 +1,7 @@
 #include "diagnostics/HardwareChecks.h"
 
 #include "diagnostics/XmlReport.h"
+#include "support/TestEnvironment.h"
 #include "support/TextConvert.h"
 #include "support/XmlText.h"
 
@@ -23,62 +24,6 @@ std::unique_ptr<IXmlDocument> LoadText(const std::string& strXml)
     EXPECT_NE(pDocument, nullptr);
     return pDocument;
 }
-
-struct SReportCase
-{
-    const char* pszName;
-    const char* pszFixture;
-    const wchar_t* pszDriveRoot;
-    float fFeatureLevel;
-    bool bSoundDevice;
-    std::uint32_t nMemoryMB;
-    std::uint32_t nFreeDiskMB;
-    bool bVirtual;
-};
-
-class EvaluateHardwareReportTest : public ::testing::TestWithParam<SReportCase>
-{
-};
-
-TEST_P(EvaluateHardwareReportTest, FillsTheValues)
-{
-    const SReportCase& c = GetParam();
-    TestResults results;
-    const bool bVirtual =
-        EvaluateHardwareReport(*LoadFixture(c.pszFixture), results, c.pszDriveRoot);
-    EXPECT_EQ(bVirtual, c.bVirtual);
-    EXPECT_EQ(results.m_fFeatureLevel, c.fFeatureLevel);
-    EXPECT_EQ(results.m_bSoundDevice, c.bSoundDevice);
-    EXPECT_EQ(results.m_nMemoryMB, c.nMemoryMB);
-    EXPECT_EQ(results.m_nFreeDiskMB, c.nFreeDiskMB);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fixtures, EvaluateHardwareReportTest,
-    ::testing::Values(
-        SReportCase{"TypicalRootDisk", "typical.xml", L"/\\", 12.1f, true, 16384, 51234, false},
-        SReportCase{"TypicalDriveC", "typical.xml", L"C:\\", 12.1f, true, 16384, 51234, false},
-        SReportCase{"TypicalUtf16", "utf16-bom.xml", L"/\\", 12.1f, true, 16384, 51234, false},
-        // the virtual adapter's 12_2 is ignored, the lower-case name is a real adapter
-        SReportCase{"SeveralAdapters", "several-adapters.xml", L"", 12.1f, true, 8192, 0, true},
-        SReportCase{"BasicDisplay", "basic-display.xml", L"", 10.1f, false, 4096, 0, true},
-        SReportCase{"OnlyVirtual", "remote-display.xml", L"", 0.0f, true, 4095, 0, true},
-        SReportCase{"NoDisplay", "no-display.xml", L"", 0.0f, false, 2048, 0, false},
-        SReportCase{"NoSoundSection", "no-sound-section.xml", L"", 9.3f, false, 32768, 0, false},
-        SReportCase{"FirstMatchingDiskWins", "disks-odd-order.xml", L"C:\\", 0.0f, false, 0, 2,
-                    false},
-        SReportCase{"DiskListedFirst", "disks-odd-order.xml", L"D:\\", 0.0f, false, 0, 900000,
-                    false},
-        SReportCase{"DiskAtAnyDepth", "disks-odd-order.xml", L"E:\\", 0.0f, false, 0, 1234, false},
-        SReportCase{"MountPoint", "disks-odd-order.xml", L"/home\\", 0.0f, false, 0, 5000, false},
-        SReportCase{"RootMountPoint", "disks-odd-order.xml", L"/\\", 0.0f, false, 0, 3000, false},
-        SReportCase{"NoRoot", "disks-odd-order.xml", L"", 0.0f, false, 0, 0, false},
-        SReportCase{"LowerCaseRoot", "disks-odd-order.xml", L"c:\\", 0.0f, false, 0, 0, false},
-        SReportCase{"LowerCaseDriveLetter", "lower-case-drive.xml", L"C:\\", 0.0f, false, 0, 0,
-                    false},
-        SReportCase{"MissingAndEmpty", "missing-and-empty.xml", L"C:\\", 0.0f, false, 0, 0, false},
-        SReportCase{"OtherRoot", "other-root.xml", L"C:\\", 0.0f, false, 0, 0, false}),
-    [](const ::testing::TestParamInfo<SReportCase>& info) { return info.param.pszName; });
 
 struct SLevelCase
 {
@@ -196,7 +141,7 @@ TEST(ReadSystemDriveFreeSpace, DriveLetterMustBeExact)
     TestResults results;
     const auto pDocument = LoadText(
         "<DxDiag><LogicalDisk><DriveLetter>C:\\</DriveLetter><FreeSpace>5000000</FreeSpace>"
-        "</LogicalDisk><LogicalDisk><DriveLetter> C:</DriveLetter><FreeSpace>6000000</FreeSpace>"
+        "</LogicalDisk><LogicalDisk><DriveLetter>C</DriveLetter><FreeSpace>6000000</FreeSpace>"
         "</LogicalDisk></DxDiag>");
     ReadSystemDriveFreeSpace(*pDocument, L"C:\\", results);
     EXPECT_EQ(results.m_nFreeDiskMB, 0u);
@@ -280,8 +225,11 @@ TEST(EvaluateHardwareReport, DamagedReportsAreHandled)
     const std::string strOriginal((std::istreambuf_iterator<char>(file)),
                                   std::istreambuf_iterator<char>());
     std::mt19937 random(20261209);
+    // Each round goes through a file and the platform's parser; under Wine a round of MSXML costs
+    // about fifty times a round of pugixml, so the Windows leg asks for fewer.
+    const int nRounds = std::stoi(GetTestVariable("RIGVET_DAMAGED_REPORT_ROUNDS").value_or("3000"));
     int nLoaded = 0;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < nRounds; ++i)
     {
         std::string strDamaged = strOriginal;
         for (int nChange = 0; nChange < 4; ++nChange)

@@ -1,8 +1,5 @@
 #include "diagnostics/MountPoints.h"
 
-#include "diagnostics/DriveRoot.h"
-#include "support/TestFolder.h"
-
 #include <gtest/gtest.h>
 
 namespace
@@ -95,48 +92,4 @@ TEST(BuildDriveRoot, TakesTheNameInTheFormTheCollectorWrites)
     EXPECT_EQ(BuildDriveRoot("/mnt/caf\xc3\xa9"), L"/mnt/caf\u00e9\\");
 }
 
-class GetDriveRootTest : public ::testing::Test
-{
-protected:
-    CScopedVariable m_noOverride{kDriveRootVariable, std::nullopt};
-};
-
-// The disk that holds the home folder, not the one of the path asked about, which on Linux may
-// be a folder in memory.
-TEST_F(GetDriveRootTest, IsTheDiskOfTheHomeFolder)
-{
-    const CTestFolder home;
-    const CScopedVariable variable("HOME", home.Path().string());
-    const std::optional<std::string> strDisk =
-        FindDiskMountPoint(std::filesystem::canonical(home.Path()).string(),
-                           ParseMountInfo(ReadTextFile("/proc/self/mountinfo")));
-    ASSERT_TRUE(strDisk);
-    EXPECT_EQ(GetDriveRoot(L"/proc/self/status"), BuildDriveRoot(*strDisk));
-    EXPECT_EQ(GetDriveRoot(L"/no/such/folder/qdxd.xml"), BuildDriveRoot(*strDisk));
-}
-
-TEST_F(GetDriveRootTest, AHomeInMemoryGivesTheDiskBelowIt)
-{
-    if (!std::filesystem::is_directory("/dev/shm"))
-    {
-        GTEST_SKIP() << "no /dev/shm here";
-    }
-    const CScopedVariable variable("HOME", "/dev/shm");
-    const std::optional<std::string> strDisk =
-        FindDiskMountPoint("/dev/shm", ParseMountInfo(ReadTextFile("/proc/self/mountinfo")));
-    EXPECT_NE(strDisk.value_or(""), "/dev/shm");
-    EXPECT_EQ(GetDriveRoot(L""), strDisk ? BuildDriveRoot(*strDisk) : L"");
-}
-
-TEST_F(GetDriveRootTest, AMissingHomeFolderHasNoDisk)
-{
-    const CScopedVariable variable("HOME", "/no/such/home");
-    EXPECT_EQ(GetDriveRoot(L"/tmp"), L"");
-}
-
-TEST(GetDriveRoot, TheOverrideWins)
-{
-    const CScopedVariable variable(kDriveRootVariable, "C:\\");
-    EXPECT_EQ(GetDriveRoot(L"/tmp"), L"C:\\");
-}
 } // namespace

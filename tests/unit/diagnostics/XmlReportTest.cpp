@@ -1,6 +1,7 @@
 #include "diagnostics/XmlReport.h"
 
 #include "diagnostics/FileExists.h"
+#include "diagnostics/HardwareChecks.h"
 #include "support/CZelSimpleException.h"
 #include "support/TestFolder.h"
 #include "support/XmlText.h"
@@ -242,3 +243,15 @@ TEST(GetChildText, DeepNestingDoesNotExhaustTheStack)
     EXPECT_EQ(ChildTextOfFirst(*pDocument, L"DxDiag/Item", L"N"), L"x");
 }
 } // namespace
+
+// pugixml keeps the blanks around an element's text, so a drive letter written with one does not
+// match (MSXML drops them by default: XmlDocumentWin32Test).
+TEST(ReadSystemDriveFreeSpace, DriveLetterWithABlankDoesNotMatch)
+{
+    TestResults results;
+    const auto pDocument = LoadXmlText("<DxDiag><LogicalDisk><DriveLetter> C:</DriveLetter>"
+                                       "<FreeSpace>6000000</FreeSpace></LogicalDisk></DxDiag>");
+    ASSERT_NE(pDocument, nullptr);
+    ReadSystemDriveFreeSpace(*pDocument, L"C:\\", results);
+    EXPECT_EQ(results.m_nFreeDiskMB, 0u);
+}

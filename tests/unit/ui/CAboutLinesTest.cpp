@@ -21,8 +21,8 @@ class CAboutLinesOfProbe : public testing::TestWithParam<SAboutCase>
 
 TEST_P(CAboutLinesOfProbe, ShowProductAndFileVersion)
 {
-    const std::wstring strPath =
-        Utf8ToWide(std::string(RIGVET_PROBES_DIR "/") + GetParam().pszProbe);
+    const std::wstring strPath = Utf8ToWide(std::string(RIGVET_PROBES_DIR "/") +
+                                            GetParam().pszProbe + RIGVET_PROGRAM_SUFFIX);
     const CAboutLines lines(strPath.c_str());
     EXPECT_EQ(lines.m_strVersionLine, GetParam().pszVersionLine);
     EXPECT_EQ(lines.m_strNoticeLine, kNotice);
@@ -55,7 +55,8 @@ TEST(CAboutLines, NoModulePathLeavesOnlyTheNotice)
 
 TEST(CAboutLines, SecondOpeningShowsTheSameLines)
 {
-    const std::wstring strPath = Utf8ToWide(RIGVET_PROBES_DIR "/version_probe_1043");
+    const std::wstring strPath =
+        Utf8ToWide(RIGVET_PROBES_DIR "/version_probe_1043" RIGVET_PROGRAM_SUFFIX);
     const CAboutLines first(strPath.c_str());
     const CAboutLines second(strPath.c_str());
     EXPECT_EQ(first.m_strVersionLine, second.m_strVersionLine);

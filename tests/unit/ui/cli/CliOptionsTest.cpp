@@ -66,6 +66,21 @@ TEST(CliOptions, InformationFlags)
     EXPECT_TRUE(Parse({L"--explain"}).options.bExplain);
 }
 
+TEST(CliOptions, SlashSwitchesWhereBackslashSeparatesFolders)
+{
+    const SCliParse parse = Parse({L"/consent=yes", L"/json", L"/csv", L"a.csv", L"q.log"}, false);
+    ASSERT_EQ(parse.strError, "");
+    EXPECT_EQ(parse.options.consentAnswer, true);
+    EXPECT_TRUE(parse.options.bJson);
+    EXPECT_EQ(parse.options.strCsvPath, L"a.csv");
+    EXPECT_EQ(parse.options.strLogPath, L"q.log");
+    EXPECT_TRUE(Parse({L"/?"}, false).options.bHelp);
+    EXPECT_TRUE(Parse({L"/help"}, false).options.bHelp);
+    EXPECT_THAT(Parse({L"/bogus"}, false).strError, HasSubstr("--bogus"));
+    // Where "/" separates folders it stays a path.
+    EXPECT_EQ(Parse({L"/tmp/q.log"}).options.strLogPath, L"/tmp/q.log");
+}
+
 TEST(CliOptions, BadCommandLinesAreErrors)
 {
     struct SCase

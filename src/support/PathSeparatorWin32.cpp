@@ -1,0 +1,6 @@
+#include "support/PathSeparator.h"
+
+wchar_t GetPathSeparator()
+{
+    return L'\\';
+}
