@@ -81,6 +81,8 @@ SCliParse ParseCliOptions(const std::vector<std::wstring>& aGiven, bool bPosixPa
     SCliParse parse;
     SCliOptions& options = parse.options;
     CLI::App app("rigvet-cli", "rigvet-cli");
+    // The "/" forms are read above, the same on every platform.
+    app.allow_windows_style_options(false);
     app.set_help_flag();
     app.add_flag("-h,--help", options.bHelp);
     app.add_flag("--version", options.bVersion);

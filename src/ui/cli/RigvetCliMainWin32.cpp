@@ -1,5 +1,7 @@
 #include "diagnostics/DiagnosticsCapture.h"
 #include "support/CFileVersion.h"
+#include "support/ComApartmentWin32.h"
+#include "support/CommandLineArgumentsWin32.h"
 #include "support/ModulePath.h"
 #include "support/UserAgent.h"
 #include "ui/CSystemSteps.h"
@@ -12,8 +14,6 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <objbase.h>
-#include <shellapi.h>
 #include <windows.h>
 
 namespace
@@ -24,39 +24,6 @@ BOOL WINAPI EndCollectorOnControl(DWORD)
     EndRunningCollector();
     return FALSE;
 }
-
-// The arguments as CommandLineToArgvW splits the command line, without the program name.
-std::vector<std::wstring> ReadArguments()
-{
-    int nCount = 0;
-    LPWSTR* ppszArguments = CommandLineToArgvW(GetCommandLineW(), &nCount);
-    std::vector<std::wstring> aArguments;
-    for (int i = 1; ppszArguments != nullptr && i < nCount; ++i)
-    {
-        aArguments.emplace_back(ppszArguments[i]);
-    }
-    LocalFree(ppszArguments);
-    return aArguments;
-}
-
-// COM for the report's document, in a single-threaded apartment on this (the run's) thread.
-class CComApartment
-{
-public:
-    CComApartment() : m_hResult(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-    ~CComApartment()
-    {
-        if (SUCCEEDED(m_hResult))
-        {
-            CoUninitialize();
-        }
-    }
-
-private:
-    HRESULT m_hResult;
-};
 } // namespace
 
 int wmain()
@@ -89,7 +56,7 @@ int wmain()
         version.ToString(),
     };
     CSystemSteps steps;
-    const int nExitCode = RunRigvetCli(ReadArguments(), environment, steps);
+    const int nExitCode = RunRigvetCli(ReadCommandLineArguments(), environment, steps);
     output.flush();
     error.flush();
     return nExitCode;

@@ -1,0 +1,42 @@
+#include "ui/win32/CAccessibleNamesWin32.h"
+
+#include <algorithm>
+
+bool CAccessibleNames::Connect()
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IAccPropServices, m_pServices.ReceiveVoid()));
+}
+
+bool CAccessibleNames::SetName(HWND hWnd, const std::wstring& strName)
+{
+    if (!m_pServices)
+    {
+        return false;
+    }
+    const HRESULT hr = m_pServices->SetHwndPropStr(hWnd, static_cast<DWORD>(OBJID_CLIENT),
+                                                   CHILDID_SELF, PROPID_ACC_NAME, strName.c_str());
+    if (FAILED(hr))
+    {
+        return false;
+    }
+    if (std::find(m_aAnnotated.begin(), m_aAnnotated.end(), hWnd) == m_aAnnotated.end())
+    {
+        m_aAnnotated.push_back(hWnd);
+    }
+    return true;
+}
+
+void CAccessibleNames::Clear()
+{
+    if (m_pServices)
+    {
+        MSAAPROPID aProperties[] = {PROPID_ACC_NAME};
+        for (HWND hWnd : m_aAnnotated)
+        {
+            m_pServices->ClearHwndProps(hWnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                        aProperties, 1);
+        }
+    }
+    m_aAnnotated.clear();
+}
