@@ -60,6 +60,11 @@ void SetLimits(HINTERNET hRequest, DWORD nTimeoutMs)
     {
         Fail("WinHttpSetOption");
     }
+    // Only the headers are read. Windows bounds them at 64 KiB by default; the cap is stated
+    // here too, and an implementation without the option keeps its own bound.
+    DWORD nHeaderBytes = static_cast<DWORD>(kMaxTimeResponseBytes);
+    WinHttpSetOption(hRequest, WINHTTP_OPTION_MAX_RESPONSE_HEADER_SIZE, &nHeaderBytes,
+                     sizeof(nHeaderBytes));
 }
 
 int QueryStatusCode(HINTERNET hRequest)

@@ -2,6 +2,7 @@
 #include "support/ComObjectsWin32.h"
 
 #include <msxml.h>
+#include <optional>
 
 // The report's document through MSXML's DOM. COM must be usable on the calling thread; the front
 // end initialises it.
@@ -84,8 +85,26 @@ std::unique_ptr<IXmlNode> CMsXmlNodeList::GetItem(std::int32_t nIndex) const
     return std::make_unique<CMsXmlNode>(std::move(pNode));
 }
 
+// The report's size from the file system, without opening it; nothing when it cannot be known.
+std::optional<unsigned long long> GetFileBytes(const std::wstring& strPath)
+{
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &info))
+    {
+        return std::nullopt;
+    }
+    return (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
+
 bool CMsXmlDocument::Load(const std::wstring& strPath)
 {
+    // MSXML keeps the whole document in memory, several times the file: an oversized report is
+    // refused before it is read.
+    const std::optional<unsigned long long> nBytes = GetFileBytes(strPath);
+    if (nBytes && *nBytes > kMaxReportBytes)
+    {
+        return false;
+    }
     const CVariant path(strPath.c_str());
     VARIANT_BOOL bLoaded = VARIANT_FALSE;
     // Only the success flag tells; the status is not examined.

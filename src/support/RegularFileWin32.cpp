@@ -2,7 +2,8 @@
 #include "support/TextConvert.h"
 #include "support/UniqueHandleWin32.h"
 
-std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, bool bFollowLink)
+std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, bool bFollowLink,
+                                                 std::size_t nMaxBytes)
 {
     // Without bFollowLink a reparse point (a symbolic link or junction) is opened as itself, and
     // then refused below because it is no plain file.
@@ -17,7 +18,14 @@ std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, boo
     {
         return std::nullopt;
     }
+    const unsigned long long nSize =
+        (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (nSize > nMaxBytes)
+    {
+        return std::nullopt;
+    }
     std::vector<char> aContent;
+    aContent.reserve(static_cast<std::size_t>(nSize) + kRegularFileSpareBytes);
     char aBuffer[65536];
     for (;;)
     {
@@ -29,6 +37,10 @@ std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, boo
         if (nRead == 0)
         {
             return aContent;
+        }
+        if (nRead > nMaxBytes - aContent.size())
+        {
+            return std::nullopt; // grew past the limit while being read
         }
         aContent.insert(aContent.end(), aBuffer, aBuffer + nRead);
     }

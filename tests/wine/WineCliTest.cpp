@@ -144,8 +144,8 @@ TEST_F(WineCli, SlashSwitchesAndAQuotedLogPathWithBlanks)
     const std::string strLog = m_folder.File("log file with blanks.txt");
     WriteTextFile(strLog, "old content");
     // wine hands each argument on quoted where it holds a blank; CommandLineToArgvW splits it back.
-    const SProgramResult result = RunCli(
-        {"/consent=no", ToWinePath(strLog), "ignored.txt"}, WithFixture("typical.xml"));
+    const SProgramResult result =
+        RunCli({"/consent=no", ToWinePath(strLog), "ignored.txt"}, WithFixture("typical.xml"));
     EXPECT_EQ(result.nExitCode, 2) << result.strError;
     EXPECT_THAT(result.strOutput, HasSubstr("Answer: No (from --consent)"));
     EXPECT_THAT(result.strOutput, HasSubstr("System Memory: PASS (16384 MB)"));

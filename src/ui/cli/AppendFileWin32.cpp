@@ -42,9 +42,8 @@ std::string DescribeError(const char* pszWhat)
 {
     const DWORD nError = GetLastError();
     char aText[256] = {};
-    const DWORD nLength =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, nError,
-                       0, aText, sizeof(aText), nullptr);
+    const DWORD nLength = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                         nullptr, nError, 0, aText, sizeof(aText), nullptr);
     std::string strText(aText, nLength);
     while (!strText.empty() && (strText.back() == '\n' || strText.back() == '\r'))
     {

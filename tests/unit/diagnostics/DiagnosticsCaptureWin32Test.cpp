@@ -5,7 +5,9 @@
 #include "support/CZelSimpleException.h"
 #include "win32/WideFiles.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace
 {
@@ -82,6 +84,32 @@ TEST_F(CaptureWin32, AProgramThatCannotStartFails)
     {
         EXPECT_EQ(exception.m_nCode, 10005);
     }
+}
+
+TEST_F(CaptureWin32, AHungToolIsEndedWithWhatItStarted)
+{
+    const std::wstring strPidFile = WideFile(m_temp, L"helper.pid");
+    const CScopedVariable helper("RIGVET_FAKE_HELPER", NarrowPath(strPidFile));
+    const CScopedVariable timeout("RIGVET_DXDIAG_TIMEOUT", "3");
+    try
+    {
+        CaptureDiagnosticsReport();
+        FAIL() << "no exception";
+    }
+    catch (const CZelSimpleException& exception)
+    {
+        EXPECT_EQ(exception.m_nCode, 10005);
+    }
+    const unsigned long nHelper = std::strtoul(ReadTextFile(strPidFile).c_str(), nullptr, 10);
+    ASSERT_NE(nHelper, 0UL) << "the helper did not start";
+    const HANDLE hHelper = OpenProcess(SYNCHRONIZE, FALSE, nHelper);
+    if (hHelper == nullptr)
+    {
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)); // already gone
+        return;
+    }
+    EXPECT_EQ(WaitForSingleObject(hHelper, 10000), WAIT_OBJECT_0) << "the helper still runs";
+    CloseHandle(hHelper);
 }
 
 TEST(CollectorProgramWin32, IsThePlatformsToolUnlessOverridden)

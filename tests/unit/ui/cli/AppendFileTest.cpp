@@ -1,5 +1,6 @@
-#include "support/TestFolder.h"
 #include "ui/cli/AppendFile.h"
+
+#include "support/TestFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
