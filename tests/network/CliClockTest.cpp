@@ -1,6 +1,7 @@
 // rigvet-cli as a whole program against the loopback HTTPS server: the clock verdict and the
 // messages that follow the server's answer.
 #include "network/TlsTestSite.h"
+#include "program/CliSession.h"
 #include "support/HttpDateText.h"
 #include "support/ProgramRunner.h"
 
@@ -23,19 +24,9 @@ class CliClock : public ::testing::Test
 protected:
     SProgramResult Run(const std::string& strUrl, const std::string& strConsent = "yes")
     {
-        SProgramOptions options;
-        for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION",
-                                    "RIGVET_OS_VERSION", "XDG_RUNTIME_DIR"})
-        {
-            options.environment[pszName] = std::nullopt;
-        }
-        options.environment["TMPDIR"] = m_folder.Path();
-        options.environment["RIGVET_DXDIAG"] = RIGVET_FAKE_COLLECTOR_PATH;
-        options.environment["RIGVET_FAKE_REPORT"] =
-            std::string(RIGVET_FIXTURES_DIR) + "/reports/typical.xml";
+        SProgramOptions options =
+            IsolatedCliSession(m_folder, std::string(RIGVET_FIXTURES_DIR) + "/reports/typical.xml");
         options.environment["RIGVET_TIME_URL"] = strUrl;
-        // The report's C: is judged, so that every other requirement passes on any machine.
-        options.environment["RIGVET_DRIVE_ROOT"] = "C:\\";
         return RunProgram(RIGVET_CLI_PATH, {"--consent=" + strConsent}, options);
     }
 

@@ -1,5 +1,6 @@
 // rigvet-cli's live run as scripts see it: exit codes, JSON on standard output, CSV rows.
 #include "program/CliSession.h"
+#include "support/CsvFields.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -36,16 +37,9 @@ protected:
 
 std::vector<std::string> Lines(const std::string& strText)
 {
-    std::vector<std::string> aLines;
-    std::size_t nStart = 0;
-    for (std::size_t nEnd = strText.find("\r\n"); nEnd != std::string::npos;
-         nEnd = strText.find("\r\n", nStart))
-    {
-        aLines.push_back(strText.substr(nStart, nEnd - nStart));
-        nStart = nEnd + 2;
-    }
-    EXPECT_EQ(nStart, strText.size()) << "a last line without CRLF";
-    return aLines;
+    const std::optional<std::vector<std::string>> aLines = SplitCrlfLines(strText);
+    EXPECT_TRUE(aLines) << "a last line without CRLF";
+    return aLines.value_or(std::vector<std::string>());
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 // Many rigvet-cli processes appending to one CSV file at once lose and mix no row.
 #include "program/CliSession.h"
+#include "support/CsvFields.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,35 +11,6 @@ namespace
 {
 constexpr int kProcesses = 8;
 constexpr int kRowsEach = 200;
-
-// The fields of one CSV line (without its CRLF), or nothing when its quotes do not close.
-std::optional<std::vector<std::string>> ReadFields(const std::string& strLine)
-{
-    std::vector<std::string> aFields(1);
-    bool bQuoted = false;
-    for (std::size_t i = 0; i < strLine.size(); ++i)
-    {
-        const char ch = strLine[i];
-        if (bQuoted && ch == '"' && i + 1 < strLine.size() && strLine[i + 1] == '"')
-        {
-            aFields.back() += '"';
-            ++i;
-        }
-        else if (ch == '"')
-        {
-            bQuoted = !bQuoted;
-        }
-        else if (ch == ',' && !bQuoted)
-        {
-            aFields.emplace_back();
-        }
-        else
-        {
-            aFields.back() += ch;
-        }
-    }
-    return bQuoted ? std::nullopt : std::optional(aFields);
-}
 } // namespace
 
 TEST(CsvConcurrency, EightProcessesAppendTwoHundredRowsEach)
@@ -72,25 +44,18 @@ TEST(CsvConcurrency, EightProcessesAppendTwoHundredRowsEach)
         EXPECT_EQ(result.nExitCode, 2) << result.strError;
     }
 
-    const std::string strText = ReadTextFile(strCsv);
-    std::vector<std::string> aLines;
-    std::size_t nStart = 0;
-    for (std::size_t nEnd = strText.find("\r\n"); nEnd != std::string::npos;
-         nEnd = strText.find("\r\n", nStart))
-    {
-        aLines.push_back(strText.substr(nStart, nEnd - nStart));
-        nStart = nEnd + 2;
-    }
-    EXPECT_EQ(nStart, strText.size()) << "the file ends inside a row";
+    const std::optional<std::vector<std::string>> aAllLines = SplitCrlfLines(ReadTextFile(strCsv));
+    ASSERT_TRUE(aAllLines) << "the file ends inside a row";
+    const std::vector<std::string>& aLines = *aAllLines;
     ASSERT_EQ(aLines.size(), 1u + kProcesses * kRowsEach);
-    const std::optional<std::vector<std::string>> aHeader = ReadFields(aLines[0]);
+    const std::optional<std::vector<std::string>> aHeader = SplitCsvLine(aLines[0]);
     ASSERT_TRUE(aHeader);
     ASSERT_EQ((*aHeader)[0], "time");
 
     std::map<std::string, int> rowsPerReport;
     for (std::size_t i = 1; i < aLines.size(); ++i)
     {
-        const std::optional<std::vector<std::string>> aFields = ReadFields(aLines[i]);
+        const std::optional<std::vector<std::string>> aFields = SplitCsvLine(aLines[i]);
         ASSERT_TRUE(aFields) << "line " << i << ": " << aLines[i];
         ASSERT_EQ(aFields->size(), aHeader->size()) << "line " << i << ": " << aLines[i];
         EXPECT_EQ((*aFields)[3], "report");

@@ -2,6 +2,7 @@
 // the server sends, the run ends with its six verdicts, the clock unknown, and no abort on any
 // thread; no answer takes more than a bounded amount of memory.
 #include "network/TlsTestSite.h"
+#include "program/CliSession.h"
 #include "support/ProgramRunner.h"
 
 #include <chrono>
@@ -41,19 +42,9 @@ class TimeServerFaultTest : public ::testing::TestWithParam<SServerCase>
 protected:
     SProgramResult Run(const std::string& strUrl)
     {
-        SProgramOptions options;
-        for (const char* pszName : {"SSH_CONNECTION", "SSH_CLIENT", "SSH_TTY", "XRDP_SESSION",
-                                    "RIGVET_OS_VERSION", "XDG_RUNTIME_DIR"})
-        {
-            options.environment[pszName] = std::nullopt;
-        }
-        options.environment["TMPDIR"] = m_folder.Path();
-        options.environment["RIGVET_DXDIAG"] = RIGVET_FAKE_COLLECTOR_PATH;
-        options.environment["RIGVET_FAKE_REPORT"] =
-            std::string(RIGVET_FIXTURES_DIR) + "/reports/typical.xml";
+        SProgramOptions options =
+            IsolatedCliSession(m_folder, std::string(RIGVET_FIXTURES_DIR) + "/reports/typical.xml");
         options.environment["RIGVET_TIME_URL"] = strUrl;
-        // The report's C: is judged, so that only the clock is not PASS on any machine.
-        options.environment["RIGVET_DRIVE_ROOT"] = "C:\\";
         return RunProgram(RIGVET_CLI_PATH, {"--consent=yes"}, options);
     }
 

@@ -1,5 +1,7 @@
 #include "ui/ManPage.h"
 
+#include "support/SampleManual.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -9,28 +11,6 @@ using ::testing::HasSubstr;
 
 namespace
 {
-// A small manual with a long option term, a detail, a variable and a file.
-SProgramManual MakeManual()
-{
-    SProgramManual manual;
-    manual.strName = "tool";
-    manual.strSummary = "do a thing";
-    manual.aSynopsis = {"[--flag] [--out FILE]", "--version"};
-    manual.aDescription = {"Does the thing and prints what it found.", "Second paragraph."};
-    manual.aOptions = {
-        {"--flag", "turn it on", "It stays on."},
-        {"--out FILE", "write to FILE", ""},
-        {"--a-rather-long-option=VALUE", "set the value", ""},
-    };
-    manual.aExitCodes = {{0, "fine"}, {64, "bad usage"}};
-    manual.aEnvironment = {{"TOOL_PATH=DIR", "where to look", ""}};
-    manual.aFiles = {{"/etc/tool.conf", "read at start", ""}};
-    manual.aExamples = {{"tool --flag", "Turn it on:"}};
-    manual.aNotes = {{"SECURITY", {"Runs as the user."}}};
-    manual.aSeeAlso = {"other(1)", "more(5)"};
-    return manual;
-}
-
 TEST(EscapeRoff, KeepsTextLiteral)
 {
     const std::vector<std::pair<const char*, const char*>> aCases = {
@@ -83,7 +63,7 @@ TEST(FormatRoffTerm, VariableNamesBoldValuesItalic)
 
 TEST(FormatManPage, HasTheSectionsInOrder)
 {
-    const std::string strPage = FormatManPage(MakeManual(), {"1.2.3.4", "2026-12-09"});
+    const std::string strPage = FormatManPage(MakeSampleManual(), {"1.2.3.4", "2026-12-09"});
     EXPECT_THAT(strPage,
                 HasSubstr(".TH TOOL 1 2026\\-12\\-09 \"Rigvet 1.2.3.4\" \"User Commands\"\n"
                           ".SH NAME\ntool \\- do a thing\n"));
@@ -100,7 +80,7 @@ TEST(FormatManPage, HasTheSectionsInOrder)
 
 TEST(FormatManPage, GivesEachEntryItsTermAndWholeText)
 {
-    const std::string strPage = FormatManPage(MakeManual(), {"1.2.3.4", "2026-12-09"});
+    const std::string strPage = FormatManPage(MakeSampleManual(), {"1.2.3.4", "2026-12-09"});
     for (const char* pszPart :
          {".B tool\n[\\fB\\-\\-flag\\fR] [\\fB\\-\\-out\\fR \\fIFILE\\fR]\n.br\n.B tool\n",
           ".TP\n\\fB\\-\\-flag\\fR\nturn it on. It stays on.\n",

@@ -1,5 +1,6 @@
 #include "ui/cli/ResultCsv.h"
 
+#include "support/CsvFields.h"
 #include "unit/ui/cli/CliResultSamples.h"
 
 #include <gmock/gmock.h>
@@ -18,32 +19,10 @@ std::vector<std::string> ReadFields(const std::string& strLine)
         ADD_FAILURE() << "no CRLF at the end: " << strLine;
         return {};
     }
-    const std::string strBody = strLine.substr(0, strLine.size() - 2);
-    std::vector<std::string> aFields(1);
-    bool bQuoted = false;
-    for (std::size_t i = 0; i < strBody.size(); ++i)
-    {
-        const char ch = strBody[i];
-        if (bQuoted && ch == '"' && i + 1 < strBody.size() && strBody[i + 1] == '"')
-        {
-            aFields.back() += '"';
-            ++i;
-        }
-        else if (ch == '"')
-        {
-            bQuoted = !bQuoted;
-        }
-        else if (ch == ',' && !bQuoted)
-        {
-            aFields.emplace_back();
-        }
-        else
-        {
-            aFields.back() += ch;
-        }
-    }
-    EXPECT_FALSE(bQuoted) << strLine;
-    return aFields;
+    const std::optional<std::vector<std::string>> aFields =
+        SplitCsvLine(strLine.substr(0, strLine.size() - 2));
+    EXPECT_TRUE(aFields) << "a quoted field does not close: " << strLine;
+    return aFields.value_or(std::vector<std::string>());
 }
 
 std::string Field(const std::vector<std::string>& aHeader, const std::vector<std::string>& aRow,
