@@ -102,13 +102,18 @@ TEST_F(CaptureWin32, AHungToolIsEndedWithWhatItStarted)
     }
     const unsigned long nHelper = std::strtoul(ReadTextFile(strPidFile).c_str(), nullptr, 10);
     ASSERT_NE(nHelper, 0UL) << "the helper did not start";
-    const HANDLE hHelper = OpenProcess(SYNCHRONIZE, FALSE, nHelper);
+    const HANDLE hHelper = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, nHelper);
     if (hHelper == nullptr)
     {
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)); // already gone
         return;
     }
-    EXPECT_EQ(WaitForSingleObject(hHelper, 10000), WAIT_OBJECT_0) << "the helper still runs";
+    const DWORD nWaited = WaitForSingleObject(hHelper, 10000);
+    EXPECT_EQ(nWaited, WAIT_OBJECT_0) << "the helper still runs";
+    if (nWaited != WAIT_OBJECT_0)
+    {
+        TerminateProcess(hHelper, 1); // so that it holds no output pipe of the test run open
+    }
     CloseHandle(hHelper);
 }
 
