@@ -126,6 +126,30 @@ TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
     EXPECT_GE(nCompared, 13);
 }
 
+TEST_F(WineCli, SavedReportsAreJudgedAsTheLinuxBuildJudgesThem)
+{
+    // MSXML reads the UTF-16 reports that the Windows tool writes, as pugixml does on Linux.
+    const std::string strSaved = std::string(RIGVET_SOURCE_DIR) + "/tests/fixtures/saved-reports";
+    std::vector<std::string> aArguments{"--report"};
+    for (const auto& entry : std::filesystem::directory_iterator(strSaved))
+    {
+        // A report of the Linux collector names Linux disks: each build judges the disk its own
+        // live run would, so that one report's free space differs by design.
+        if (entry.path().filename() != "linux-collector.xml")
+        {
+            aArguments.push_back(entry.path().filename().string());
+        }
+    }
+    ASSERT_GE(aArguments.size(), 6u);
+    SProgramOptions options;
+    options.strWorkingDirectory = strSaved;
+    const SProgramResult windows = RunCli(aArguments, options);
+    const SProgramResult expected = RunProgram(RIGVET_CLI_PATH, aArguments, options);
+    EXPECT_EQ(windows.nExitCode, expected.nExitCode) << windows.strError;
+    EXPECT_EQ(windows.strOutput, expected.strOutput);
+    EXPECT_THAT(windows.strOutput, HasSubstr("Report: windows7-utf16.xml\n"));
+}
+
 TEST_F(WineCli, AFailingCollectorIsReportedWithItsCode)
 {
     SetWineWindowsVersion("win10");
