@@ -3,7 +3,9 @@
 #include "support/TextConvert.h"
 #include "support/UniqueFdLinux.h"
 
+#include <algorithm>
 #include <fcntl.h>
+#include <vector>
 
 namespace
 {
@@ -27,6 +29,53 @@ bool ReadAt(int nDescriptor, std::uint64_t nOffset, std::size_t nSize, std::uint
     }
     return true;
 }
+
+// Serves the section search's many small reads (one per section header, all in one table) from
+// one block read, since every system call counts at a program's start.
+class CBlockReader
+{
+public:
+    explicit CBlockReader(int nDescriptor) : m_nDescriptor(nDescriptor) {}
+
+    bool Read(std::uint64_t nOffset, std::size_t nSize, std::uint8_t* pBuffer)
+    {
+        if (!Holds(nOffset, nSize))
+        {
+            Fill(nOffset);
+        }
+        if (!Holds(nOffset, nSize))
+        {
+            return ReadAt(m_nDescriptor, nOffset, nSize, pBuffer); // larger than a block
+        }
+        const std::size_t nStart = static_cast<std::size_t>(nOffset - m_nBlockOffset);
+        std::copy_n(m_aBlock.begin() + static_cast<std::ptrdiff_t>(nStart), nSize, pBuffer);
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kBlockSize = 8192;
+
+    bool Holds(std::uint64_t nOffset, std::size_t nSize) const
+    {
+        return nOffset >= m_nBlockOffset && nOffset - m_nBlockOffset <= m_aBlock.size() &&
+               nSize <= m_aBlock.size() - (nOffset - m_nBlockOffset);
+    }
+
+    void Fill(std::uint64_t nOffset)
+    {
+        m_aBlock.assign(kBlockSize, 0);
+        const ssize_t nRead = nOffset > static_cast<std::uint64_t>(INT64_MAX)
+                                  ? -1
+                                  : pread(m_nDescriptor, m_aBlock.data(), m_aBlock.size(),
+                                          static_cast<off_t>(nOffset));
+        m_aBlock.resize(nRead > 0 ? static_cast<std::size_t>(nRead) : 0);
+        m_nBlockOffset = nOffset;
+    }
+
+    int m_nDescriptor;
+    std::uint64_t m_nBlockOffset = 0;
+    std::vector<std::uint8_t> m_aBlock;
+};
 } // namespace
 
 std::optional<SVersionWords> ReadEmbeddedVersion(const std::wstring& strPath)
@@ -37,9 +86,10 @@ std::optional<SVersionWords> ReadEmbeddedVersion(const std::wstring& strPath)
     {
         return std::nullopt;
     }
+    CBlockReader reader(file.Get());
     const FReadBytes fnRead =
-        [&file](std::uint64_t nOffset, std::size_t nSize, std::uint8_t* pBuffer)
-    { return ReadAt(file.Get(), nOffset, nSize, pBuffer); };
+        [&reader](std::uint64_t nOffset, std::size_t nSize, std::uint8_t* pBuffer)
+    { return reader.Read(nOffset, nSize, pBuffer); };
     const std::optional<SElfSection> section = FindElfSection(fnRead, kVersionSectionName);
     if (!section)
     {

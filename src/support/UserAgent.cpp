@@ -8,5 +8,10 @@ std::wstring BuildUserAgent(const std::wstring& strModulePath)
 {
     CFileVersion version;
     version.Read(strModulePath.empty() ? nullptr : strModulePath.c_str(), false);
+    return FormatUserAgent(version);
+}
+
+std::wstring FormatUserAgent(const CFileVersion& version)
+{
     return L"Rigvet/" + version.ToString();
 }

@@ -21,9 +21,9 @@ int RunRigvetCliOnSystem(const std::vector<std::wstring>& aArguments, std::istre
         return kCliExitUsage;
     }
     const std::wstring strModulePath = GetModulePath();
-    g_strUserAgent = BuildUserAgent(strModulePath);
     CFileVersion version;
     version.Read(strModulePath.empty() ? nullptr : strModulePath.c_str(), false);
+    g_strUserAgent = FormatUserAgent(version);
 
     const bool bOutputIsTerminal = IsTerminal(EStandardStream::Output);
     const SCliEnvironment environment{
