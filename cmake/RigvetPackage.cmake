@@ -45,8 +45,8 @@ file(WRITE ${made_folder}/copyright
 "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: Rigvet
 Upstream-Contact: ${RIGVET_MAINTAINER}
-Comment: The programs contain nlohmann-json (MIT) and CLI11 (BSD-3-Clause), and use
- pugixml, cpprestsdk, OpenSSL and Qt 6 as shared libraries of the distribution. Their
+Comment: The programs contain nlohmann-json (MIT), CLI11 (BSD-3-Clause) and pugixml (MIT),
+ and use cpprestsdk, OpenSSL and Qt 6 as shared libraries of the distribution. Their
  notices are in THIRD-PARTY-NOTICES.md.gz beside this file.
 
 Files: *
