@@ -18,10 +18,11 @@ RIGVET_PACKAGES=(
 )
 # What making and testing the shipped files needs besides (scripts/package, scripts/test): CPack's
 # helpers for the Debian package, the package and metadata checkers, the manual page viewer, the
-# zip tools, and Ansible with apt support and an SSH client for the fleet playbook. scripts/run
-# does without them.
+# zip tools, the MSI builder and reader and the Authenticode signer, and Ansible with apt support
+# and an SSH client for the fleet playbook. scripts/run does without them.
 RIGVET_PACKAGING_PACKAGES=(
-    dpkg-dev file lintian appstream man-db zip unzip ansible-core python3-apt openssh-client
+    dpkg-dev file lintian appstream man-db zip unzip wixl msitools osslsigncode
+    ansible-core python3-apt openssh-client
 )
 
 # The peers that scripts/bench measures Rigvet against; installed by the bench only.

@@ -5,6 +5,8 @@
       changes between two runs while other programs write; its verdict must still agree.
   compare-results.py outcome A.json
       The result is one that rigvet-cli gives: an outcome, and verdicts when it finished.
+  compare-results.py finished A.json EXIT-CODE
+      The run finished with its six verdicts, and EXIT-CODE is the exit code it states.
   compare-results.py clock A.json VERDICT
       The clock of the result has that verdict.
   compare-results.py fleet FLEET.csv HOST DIRECT.json DIRECT.csv
@@ -61,6 +63,13 @@ def check_outcome(path):
     return result.get("outcome") in {"refused", "cancelled", "error"}
 
 
+def check_finished(path, exit_code):
+    result = load_json(path)
+    if not check_outcome(path) or result.get("outcome") != "finished":
+        return False
+    return result.get("exitCode") == int(exit_code)
+
+
 def check_clock(path, verdict):
     clock = (load_json(path).get("requirements") or {}).get("clock", {})
     print("clock %s (%s)" % (clock.get("verdict"), clock.get("text")))
@@ -101,7 +110,8 @@ def compare_fleet(fleet_path, host, json_path, csv_path):
 
 
 def main(arguments):
-    commands = {"json": (compare_json, 2), "outcome": (check_outcome, 1), "clock": (check_clock, 2),
+    commands = {"json": (compare_json, 2), "outcome": (check_outcome, 1),
+                "finished": (check_finished, 2), "clock": (check_clock, 2),
                 "fleet": (compare_fleet, 4)}
     if not arguments or arguments[0] not in commands or len(arguments) - 1 != commands[arguments[0]][1]:
         print(__doc__, file=sys.stderr)
