@@ -1,4 +1,5 @@
 #include "diagnostics/FileExists.h"
+#include "support/LongPathWin32.h"
 #include "support/UniqueHandleWin32.h"
 
 bool FileExists(const wchar_t* pszPath)
@@ -8,6 +9,7 @@ bool FileExists(const wchar_t* pszPath)
         return false;
     }
     WIN32_FIND_DATAW data{};
-    const CFindHandle search(FindFirstFileW(pszPath, &data));
+    // The long form reaches paths beyond MAX_PATH characters.
+    const CFindHandle search(FindFirstFileW(ToExtendedLengthPath(pszPath).c_str(), &data));
     return search.IsValid();
 }

@@ -16,9 +16,12 @@ class IXmlReportDocument : public IXmlDocument
 public:
     // Replaces the content with the file's, read once and in full; false when the file cannot be
     // read, is larger than kMaxReportBytes (known before it is read) or is not one well-formed
-    // document. A symbolic link at the path is not followed. A report in the work folder held for
-    // the run is read through that folder.
+    // document. A report in the work folder held for the run is read through that folder, and a
+    // symbolic link there is not followed; any other path is the user's and is followed.
     virtual bool Load(const std::wstring& strPath) = 0;
+    // Why the last Load failed ("Permission denied", "not well-formed XML at line 3"); empty
+    // after a successful one.
+    virtual std::wstring GetLoadError() const = 0;
 };
 
 // Platform adapter: a new, empty document; nullptr when the parser cannot be created.

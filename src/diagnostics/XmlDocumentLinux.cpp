@@ -4,34 +4,12 @@
 #include "support/RegularFileLinux.h"
 #include "support/TextConvert.h"
 
+#include <algorithm>
 #include <limits>
+#include <string_view>
 
 namespace
 {
-// As a fragment, text outside the top element is kept instead of dropped, so that the check
-// below can refuse it. An element's leading text is stored in the element itself rather than in
-// a node of its own, which about halves the memory of a report of many small elements.
-constexpr unsigned int kParseOptions =
-    pugi::parse_default | pugi::parse_fragment | pugi::parse_embed_pcdata;
-
-// Well-formed means exactly one element at the top, with nothing but markup around it.
-bool HasOneDocumentElement(const pugi::xml_document& document)
-{
-    int nElements = 0;
-    for (const pugi::xml_node node : document.children())
-    {
-        if (node.type() == pugi::node_element)
-        {
-            ++nElements;
-        }
-        else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-        {
-            return false;
-        }
-    }
-    return nElements == 1;
-}
-
 pugi::xml_node FindChildElement(pugi::xml_node node, const char* pszName)
 {
     for (const pugi::xml_node child : node.children())
@@ -44,19 +22,38 @@ pugi::xml_node FindChildElement(pugi::xml_node node, const char* pszName)
     return pugi::xml_node();
 }
 
-// The character data of the element and all its descendants in document order, walked without
-// recursion so that deep nesting cannot exhaust the stack. An element's value is its embedded
-// leading text, which comes before its children.
+bool IsXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The element's text as the platform parser of the Windows build gives it: the character data of
+// the element and all its descendants in document order, without the white space around it. White
+// space inside a CDATA section is kept, as that parser keeps it. Walked without recursion so that
+// deep nesting cannot exhaust the stack.
 std::string CollectText(pugi::xml_node element)
 {
-    std::string strText = element.value();
+    std::string strText;
+    std::size_t nFirst = std::string::npos; // the kept text is [nFirst, nEnd)
+    std::size_t nEnd = 0;
     pugi::xml_node node = element.first_child();
     while (node)
     {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata ||
-            node.type() == pugi::node_element)
+        const bool bCdata = node.type() == pugi::node_cdata;
+        if (bCdata || node.type() == pugi::node_pcdata)
         {
-            strText += node.value();
+            const std::string_view value = node.value();
+            const std::size_t nBase = strText.size();
+            strText += value;
+            const auto itFirst =
+                bCdata ? value.begin() : std::find_if_not(value.begin(), value.end(), IsXmlSpace);
+            const auto itLast = bCdata ? value.rbegin()
+                                       : std::find_if_not(value.rbegin(), value.rend(), IsXmlSpace);
+            if (itFirst != value.end())
+            {
+                nFirst = std::min(nFirst, nBase + (itFirst - value.begin()));
+                nEnd = nBase + (value.rend() - itLast);
+            }
         }
         if (node.first_child())
         {
@@ -73,7 +70,7 @@ std::string CollectText(pugi::xml_node element)
         }
         node = node.next_sibling();
     }
-    return strText;
+    return nFirst == std::string::npos ? std::string() : strText.substr(nFirst, nEnd - nFirst);
 }
 } // namespace
 
@@ -85,21 +82,32 @@ std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
 bool CPugiXmlDocument::Load(const std::wstring& strPath)
 {
     const SReachedPath path = ReachPath(WideToUtf8(strPath));
-    std::optional<std::vector<char>> aContent =
-        ReadRegularFileAt(path.nFolderFd, path.strName, false, kMaxReportBytes);
-    return aContent && LoadContent(std::move(*aContent));
+    EFileReadError readError = EFileReadError::None;
+    const std::optional<std::vector<char>> aContent = ReadRegularFileAt(
+        path.nFolderFd, path.strName, !path.bInHeldFolder, kMaxReportBytes, &readError);
+    if (!aContent)
+    {
+        m_strLoadError = DescribeFileReadError(readError);
+        return false;
+    }
+    return LoadContent(*aContent);
 }
 
-bool CPugiXmlDocument::LoadContent(std::vector<char> aContent)
+bool CPugiXmlDocument::LoadContent(const std::vector<char>& aContent)
 {
-    m_aContent = std::move(aContent);
-    // Parsing in place overwrites the buffer's last character with the terminator, which would
-    // hide a last character of text after the top element; a terminator of the widest encoding
-    // (UTF-32) takes that place instead.
-    m_aContent.insert(m_aContent.end(), 4, '\0');
-    const pugi::xml_parse_result result = m_document.load_buffer_inplace(
-        m_aContent.data(), m_aContent.size(), kParseOptions, pugi::encoding_auto);
-    return result && HasOneDocumentElement(m_document);
+    SXmlParseError error;
+    if (BuildXmlTree(aContent, m_document, error))
+    {
+        m_strLoadError.clear();
+        return true;
+    }
+    m_strLoadError = DescribeXmlParseError(error.nLine);
+    return false;
+}
+
+std::wstring CPugiXmlDocument::GetLoadError() const
+{
+    return m_strLoadError;
 }
 
 std::unique_ptr<IXmlNodeList> CPugiXmlDocument::SelectNodes(const wchar_t* pszQuery) const

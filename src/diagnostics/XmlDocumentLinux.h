@@ -1,24 +1,26 @@
 #pragma once
 
 #include "diagnostics/XmlDocument.h"
+#include "diagnostics/XmlTreeBuilderLinux.h"
 
 #include <pugixml.hpp>
 #include <vector>
 
-// A report document parsed by pugixml. The path queries are XPath, which covers the report's
-// queries as written; a document type declaration is skipped and its entities are never expanded.
+// A report document: parsed by libxml2, held and queried by pugixml. The path queries are XPath,
+// which covers the report's queries as written.
 class CPugiXmlDocument : public IXmlReportDocument
 {
 public:
     bool Load(const std::wstring& strPath) override;
-    // Parses the whole content (UTF-8, or UTF-16/32 with a byte-order mark), keeping it as the
-    // document's storage. False when it is not one well-formed document.
-    bool LoadContent(std::vector<char> aContent);
+    std::wstring GetLoadError() const override;
+    // Parses the whole content in any encoding the parser knows. False when it is not one
+    // well-formed document.
+    bool LoadContent(const std::vector<char>& aContent);
     std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override;
 
 private:
-    std::vector<char> m_aContent;
     pugi::xml_document m_document;
+    std::wstring m_strLoadError;
 };
 
 class CPugiXmlNodeList : public IXmlNodeList

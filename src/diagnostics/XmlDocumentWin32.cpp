@@ -1,8 +1,11 @@
 #include "diagnostics/XmlDocument.h"
 #include "support/ComObjectsWin32.h"
+#include "support/RegularFile.h"
+#include "support/TextConvert.h"
 
 #include <msxml.h>
 #include <optional>
+#include <shlwapi.h>
 
 // The report's document through MSXML's DOM. COM must be usable on the calling thread; the front
 // end initialises it.
@@ -36,10 +39,14 @@ public:
     {
     }
     bool Load(const std::wstring& strPath) override;
+    std::wstring GetLoadError() const override;
     std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override;
 
 private:
+    bool LoadBytes(const std::vector<char>& aContent);
+
     CComRef<IXMLDOMDocument> m_pDocument;
+    std::wstring m_strLoadError;
 };
 
 std::wstring CMsXmlNode::GetChildText(const wchar_t* pszChildName) const
@@ -85,31 +92,59 @@ std::unique_ptr<IXmlNode> CMsXmlNodeList::GetItem(std::int32_t nIndex) const
     return std::make_unique<CMsXmlNode>(std::move(pNode));
 }
 
-// The report's size from the file system, without opening it; nothing when it cannot be known.
-std::optional<unsigned long long> GetFileBytes(const std::wstring& strPath)
-{
-    WIN32_FILE_ATTRIBUTE_DATA info{};
-    if (!GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &info))
-    {
-        return std::nullopt;
-    }
-    return (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-}
-
 bool CMsXmlDocument::Load(const std::wstring& strPath)
 {
+    // MSXML's load takes a URL and would decode "%20" in a file name, so the file is read here,
+    // as a file name, and parsed from its bytes, whose declared encoding MSXML still honours.
     // MSXML keeps the whole document in memory, several times the file: an oversized report is
     // refused before it is read.
-    const std::optional<unsigned long long> nBytes = GetFileBytes(strPath);
-    if (nBytes && *nBytes > kMaxReportBytes)
+    EFileReadError readError = EFileReadError::None;
+    const std::optional<std::vector<char>> aContent =
+        ReadRegularFile(WideToUtf8(strPath), true, kMaxReportBytes, &readError);
+    if (!aContent)
+    {
+        m_strLoadError = DescribeFileReadError(readError);
+        return false;
+    }
+    if (!LoadBytes(*aContent))
+    {
+        long nLine = 0;
+        CComRef<IXMLDOMParseError> pError;
+        if (m_pDocument->get_parseError(pError.Receive()) == S_OK && pError)
+        {
+            pError->get_line(&nLine);
+        }
+        m_strLoadError = DescribeXmlParseError(static_cast<int>(nLine));
+        return false;
+    }
+    m_strLoadError.clear();
+    return true;
+}
+
+bool CMsXmlDocument::LoadBytes(const std::vector<char>& aContent)
+{
+    static const BYTE kNoBytes = 0;
+    CComRef<IStream> pStream;
+    *pStream.Receive() = SHCreateMemStream(
+        aContent.empty() ? &kNoBytes : reinterpret_cast<const BYTE*>(aContent.data()),
+        static_cast<UINT>(aContent.size()));
+    if (!pStream)
     {
         return false;
     }
-    const CVariant path(strPath.c_str());
+    VARIANT source;
+    VariantInit(&source);
+    source.vt = VT_UNKNOWN;
+    source.punkVal = pStream.Get(); // borrowed: the stream outlives the call
     VARIANT_BOOL bLoaded = VARIANT_FALSE;
     // Only the success flag tells; the status is not examined.
-    m_pDocument->load(path.Get(), &bLoaded);
+    m_pDocument->load(source, &bLoaded);
     return bLoaded == VARIANT_TRUE;
+}
+
+std::wstring CMsXmlDocument::GetLoadError() const
+{
+    return m_strLoadError;
 }
 
 std::unique_ptr<IXmlNodeList> CMsXmlDocument::SelectNodes(const wchar_t* pszQuery) const

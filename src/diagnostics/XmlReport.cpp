@@ -3,6 +3,7 @@
 #include "diagnostics/FileExists.h"
 #include "diagnostics/XmlDocument.h"
 #include "support/CZelSimpleException.h"
+#include "support/FileReadError.h"
 
 namespace
 {
@@ -13,11 +14,20 @@ constexpr const wchar_t* kReportLoadFailedText = L"Could not load the dxdiag XML
 std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring& strReportPath)
 {
     std::unique_ptr<IXmlReportDocument> pDocument = CreateXmlDocument();
-    const bool bLoaded =
-        pDocument && FileExists(strReportPath.c_str()) && pDocument->Load(strReportPath);
-    if (!bLoaded)
+    if (!pDocument)
     {
-        throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText);
+        throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText,
+                                  L"the XML parser could not be created");
+    }
+    if (!FileExists(strReportPath.c_str()))
+    {
+        throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText,
+                                  DescribeFileReadError(EFileReadError::NotFound));
+    }
+    if (!pDocument->Load(strReportPath))
+    {
+        throw CZelSimpleException(kReportLoadFailedCode, kReportLoadFailedText,
+                                  pDocument->GetLoadError());
     }
     return pDocument;
 }

@@ -7,8 +7,39 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+namespace
+{
+EFileReadError ClassifyOpenError(int nError)
+{
+    switch (nError)
+    {
+    case ENOENT:
+    case ENOTDIR:
+        return EFileReadError::NotFound;
+    case EACCES:
+    case EPERM:
+        return EFileReadError::PermissionDenied;
+    case ELOOP:
+    case ENXIO:
+        return EFileReadError::NotRegularFile;
+    default:
+        return EFileReadError::ReadFailed;
+    }
+}
+
+std::nullopt_t Fail(EFileReadError* pError, EFileReadError error)
+{
+    if (pError != nullptr)
+    {
+        *pError = error;
+    }
+    return std::nullopt;
+}
+} // namespace
+
 std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::string& strName,
-                                                   bool bFollowLink, std::size_t nMaxBytes)
+                                                   bool bFollowLink, std::size_t nMaxBytes,
+                                                   EFileReadError* pError)
 {
     // Non-blocking, so that a pipe planted at the path cannot hold the caller.
     const int nFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (bFollowLink ? 0 : O_NOFOLLOW);
@@ -16,10 +47,21 @@ std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::str
     struct stat info
     {
     };
-    if (!file.IsValid() || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > nMaxBytes)
+    if (!file.IsValid())
     {
-        return std::nullopt;
+        return Fail(pError, ClassifyOpenError(errno));
+    }
+    if (fstat(file.Get(), &info) != 0)
+    {
+        return Fail(pError, EFileReadError::ReadFailed);
+    }
+    if (!S_ISREG(info.st_mode))
+    {
+        return Fail(pError, EFileReadError::NotRegularFile);
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > nMaxBytes)
+    {
+        return Fail(pError, EFileReadError::TooLarge);
     }
     std::vector<char> aContent;
     aContent.reserve(static_cast<std::size_t>(info.st_size) + kRegularFileSpareBytes);
@@ -33,13 +75,13 @@ std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::str
         }
         if (nRead < 0 && errno != EINTR)
         {
-            return std::nullopt;
+            return Fail(pError, EFileReadError::ReadFailed);
         }
         if (nRead > 0)
         {
             if (static_cast<std::size_t>(nRead) > nMaxBytes - aContent.size())
             {
-                return std::nullopt; // grew past the limit while being read
+                return Fail(pError, EFileReadError::TooLarge); // grew while being read
             }
             aContent.insert(aContent.end(), aBuffer, aBuffer + nRead);
         }
@@ -47,7 +89,7 @@ std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::str
 }
 
 std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, bool bFollowLink,
-                                                 std::size_t nMaxBytes)
+                                                 std::size_t nMaxBytes, EFileReadError* pError)
 {
-    return ReadRegularFileAt(AT_FDCWD, strPath, bFollowLink, nMaxBytes);
+    return ReadRegularFileAt(AT_FDCWD, strPath, bFollowLink, nMaxBytes, pError);
 }

@@ -25,3 +25,81 @@ const std::vector<SReportCase>& GetReportCases()
     };
     return aCases;
 }
+
+const std::vector<SHostileReportCase>& GetHostileReportCases()
+{
+    using enum EHostileOutcome;
+    static const std::vector<SHostileReportCase> aCases = {
+        // White space around an element's text is no part of it; inside the text, inside a
+        // CDATA section, or as a character that XML does not count as white space, it is.
+        {"ws-blanks-card.xml", VirtualAdapter},
+        {"ws-newline-card.xml", VirtualAdapter},
+        {"ws-tabs-card.xml", VirtualAdapter},
+        {"ws-around-child-card.xml", VirtualAdapter},
+        {"ws-around-cdata-card.xml", VirtualAdapter},
+        {"ws-between-children-card.xml", VirtualAdapter},
+        {"ws-comment-card.xml", VirtualAdapter},
+        {"ws-drive.xml", RealAdapter},
+        {"ws-memory-short.xml", RealAdapter, 512},
+        {"ws-inner-card.xml", RealAdapter},
+        {"ws-nbsp-card.xml", RealAdapter},
+        {"cdata-card.xml", RealAdapter},
+        {"crlf-card.xml", RealAdapter},
+        {"charref-space-card.xml", VirtualAdapter},
+        // Text split by markup is joined; comments and instructions are no text.
+        {"cdata-split-card.xml", VirtualAdapter},
+        {"child-element-card.xml", VirtualAdapter},
+        {"child-element-ws-card.xml", VirtualAdapter},
+        {"comment-card.xml", VirtualAdapter},
+        {"pi-card.xml", VirtualAdapter},
+        {"charref-card.xml", VirtualAdapter},
+        // Entities: internal ones are expanded, external ones never read, bombs refused.
+        {"undeclared-entity.xml", Refused},
+        {"dtd-entity-card.xml", VirtualAdapter},
+        {"dtd-entity-ws-card.xml", VirtualAdapter},
+        {"dtd-entity-nested-card.xml", VirtualAdapter},
+        {"dtd-entity-small-bomb.xml", RealAdapter, 8888},
+        {"entity-bomb.xml", Refused},
+        // Wine's parser runs for minutes on this one.
+        {"entity-quadratic.xml", Refused, 16384, true},
+        {"external-entity.xml", RealAdapter},
+        {"external-dtd.xml", RealAdapter},
+        {"external-parameter-entity.xml", RealAdapter},
+        {"attlist-default.xml", RealAdapter},
+        // Encodings: declared ones are decoded, bytes invalid for them refused.
+        {"invalid-utf8.xml", Refused},
+        {"overlong-utf8.xml", Refused},
+        {"latin1-declared-utf8.xml", Refused},
+        {"unknown-encoding.xml", Refused},
+        {"bom-contradicts.xml", Refused},
+        {"lone-surrogate.xml", Refused},
+        {"surrogate-charref.xml", Refused},
+        {"windows-1252.xml", RealAdapter},
+        {"windows-1252-virtual.xml", VirtualAdapter, 8192},
+        {"iso-8859-1.xml", RealAdapter, 4096},
+        {"utf16-declared-utf8.xml", RealAdapter},
+        {"utf16-no-bom.xml", RealAdapter},
+        {"utf8-bom.xml", VirtualAdapter},
+        {"no-decl.xml", VirtualAdapter},
+        {"standalone-no.xml", RealAdapter},
+        {"version-1-1.xml", VirtualAdapter},
+        // Characters and markup that no well-formed document holds.
+        {"control-char.xml", Refused},
+        {"control-charref.xml", Refused},
+        {"nul-byte.xml", Refused},
+        {"amp-bare.xml", Refused},
+        {"gt-cdata-end.xml", Refused},
+        {"duplicate-attribute.xml", Refused},
+        {"lt-in-attribute.xml", Refused},
+        {"unquoted-attribute.xml", Refused},
+        {"decl-not-first.xml", Refused},
+        {"two-roots.xml", Refused},
+        {"text-after-root.xml", Refused},
+        {"doctype-after-root.xml", Refused},
+        {"undeclared-prefix.xml", RealAdapter},
+        {"nesting-200.xml", RealAdapter},
+        // Wine's parser refuses nesting beyond 256 levels; Windows' has no such limit.
+        {"deep-nesting.xml", RealAdapter, 16384, true},
+    };
+    return aCases;
+}

@@ -19,3 +19,27 @@ struct SReportCase
 };
 
 const std::vector<SReportCase>& GetReportCases();
+
+// The reports under tests/fixtures/hostile: odd, malformed and hostile forms of one report that
+// lists one adapter (feature levels 12_1,12_0), one sound device, 16384 MB and a disk C: with
+// 51,234 MB free. Each case says whether a report reader must refuse it (-998), and otherwise
+// whether its adapter reads as a virtual one and what memory it states. The Windows build's
+// reader is the reference: every expectation is what it does.
+enum class EHostileOutcome
+{
+    Refused,
+    RealAdapter,
+    VirtualAdapter,
+};
+
+struct SHostileReportCase
+{
+    const char* pszFixture;
+    EHostileOutcome outcome;
+    std::uint32_t nMemoryMB = 16384;
+    // Where Wine's MSXML, which the Windows tests run on, is known to differ from Windows' own;
+    // the Windows tests skip the case (see the README's Limits).
+    bool bWineDiffers = false;
+};
+
+const std::vector<SHostileReportCase>& GetHostileReportCases();

@@ -1,12 +1,14 @@
 // rigvet-cli.exe as a whole program under Wine: with Wine's own dxdiag.exe on Windows 10 and on
 // Windows 7 SP1, with every fixture report through the test collector (the verdicts must be the
 // Linux build's, line for line), and with Windows command-line rules.
+#include "support/ReportCases.h"
 #include "wine/WineProgram.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using ::testing::HasSubstr;
 using ::testing::Not;
@@ -99,12 +101,6 @@ TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
     {
         const std::string strFixture = entry.path().filename().string();
         SCOPED_TRACE(strFixture);
-        // Entities of a document type: pugixml loads the report without expanding them, MSXML
-        // refuses it (-998); XmlDocumentWin32Test holds the Windows side of that.
-        if (strFixture == "billion-laughs.xml")
-        {
-            continue;
-        }
         const SProgramResult windows = RunCli({"--consent=no"}, WithFixture(strFixture));
 
         SProgramOptions linux;
@@ -124,6 +120,46 @@ TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
         ++nCompared;
     }
     EXPECT_GE(nCompared, 13);
+}
+
+namespace
+{
+// The parser's error line: Wine's MSXML gives none, so that line is left out of the comparison.
+std::string WithoutParseErrorLines(const std::string& strText)
+{
+    std::istringstream lines(strText);
+    std::string strLine;
+    std::string strKept;
+    while (std::getline(lines, strLine))
+    {
+        if (strLine.rfind("not well-formed XML", 0) != 0)
+        {
+            strKept += strLine + "\n";
+        }
+    }
+    return strKept;
+}
+} // namespace
+
+TEST_F(WineCli, HostileReportsAreJudgedAsTheLinuxBuildJudgesThem)
+{
+    const std::string strHostile = std::string(RIGVET_SOURCE_DIR) + "/tests/fixtures/hostile";
+    std::vector<std::string> aArguments{"--report"};
+    for (const SHostileReportCase& c : GetHostileReportCases())
+    {
+        if (!c.bWineDiffers)
+        {
+            aArguments.push_back(c.pszFixture);
+        }
+    }
+    SProgramOptions options;
+    options.strWorkingDirectory = strHostile;
+    const SProgramResult windows = RunCli(aArguments, options);
+    const SProgramResult expected = RunProgram(RIGVET_CLI_PATH, aArguments, options);
+    EXPECT_EQ(windows.nExitCode, expected.nExitCode) << windows.strError;
+    EXPECT_EQ(WithoutParseErrorLines(windows.strOutput),
+              WithoutParseErrorLines(expected.strOutput));
+    EXPECT_THAT(expected.strOutput, HasSubstr("Report: ws-blanks-card.xml\n"));
 }
 
 TEST_F(WineCli, SavedReportsAreJudgedAsTheLinuxBuildJudgesThem)

@@ -2,8 +2,10 @@
 // behave. The fixture reports' values are checked against the shared table in ReportCasesTest.
 #include "diagnostics/XmlReport.h"
 #include "support/CZelSimpleException.h"
+#include "support/UniqueHandleWin32.h"
 #include "win32/WideFiles.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace
@@ -88,6 +90,47 @@ TEST(MsXmlLoad, EntitiesOfADocumentTypeAreNeverExpanded)
     {
         EXPECT_EQ(exception.m_nCode, -998);
     }
+}
+
+std::string MemoryReport(const char* pszMemory)
+{
+    return std::string("<DxDiag><SystemInformation><Memory>") + pszMemory +
+           "</Memory></SystemInformation></DxDiag>";
+}
+
+// MSXML's own load would take the name as a URL and read "lab pc.xml".
+TEST(MsXmlLoad, AFileNameIsNeverDecodedAsAUrl)
+{
+    const CTestFolder folder;
+    WriteTextFile(WideFile(folder, L"lab pc.xml"), MemoryReport("1111MB RAM"));
+    WriteTextFile(WideFile(folder, L"lab%20pc.xml"), MemoryReport("2222MB RAM"));
+    const auto pDocument = LoadDiagnosticsReport(WideFile(folder, L"lab%20pc.xml"));
+    EXPECT_EQ(ChildTextOfFirst(*pDocument, L"DxDiag/SystemInformation", L"Memory"), L"2222MB RAM");
+}
+
+TEST(MsXmlLoad, ReadsAReportBeyondMaxPath)
+{
+    const CTestFolder folder;
+    std::wstring strPath = L"\\\\?\\" + folder.Path().wstring();
+    std::replace(strPath.begin(), strPath.end(), L'/', L'\\');
+    for (int i = 0; i < 6; ++i)
+    {
+        strPath += L"\\" + std::wstring(60, static_cast<wchar_t>(L'a' + i));
+        ASSERT_TRUE(CreateDirectoryW(strPath.c_str(), nullptr));
+    }
+    const std::wstring strReport = strPath + L"\\qdxd.xml";
+    {
+        const CFileHandle file(CreateFileW(strReport.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        const std::string strXml = MemoryReport("3333MB RAM");
+        DWORD nWritten = 0;
+        ASSERT_TRUE(WriteFile(file.Get(), strXml.data(), static_cast<DWORD>(strXml.size()),
+                              &nWritten, nullptr));
+    }
+    const std::wstring strPlain = strReport.substr(4); // without "\\?\\", over MAX_PATH
+    ASSERT_GT(strPlain.size(), static_cast<std::size_t>(MAX_PATH));
+    const auto pDocument = LoadDiagnosticsReport(strPlain);
+    EXPECT_EQ(ChildTextOfFirst(*pDocument, L"DxDiag/SystemInformation", L"Memory"), L"3333MB RAM");
 }
 
 TEST(MsXmlLoad, OtherRootLoadsButMatchesNothing)

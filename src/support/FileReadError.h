@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Why a file could not be read, in the words every platform shares.
+enum class EFileReadError
+{
+    None,
+    NotFound,
+    PermissionDenied,
+    NotRegularFile, // a folder, a pipe, a device, or a link where none is followed
+    TooLarge,
+    ReadFailed,
+};
+
+// "No such file or directory", "Permission denied", ...
+std::wstring DescribeFileReadError(EFileReadError error);
+
+// "not well-formed XML at line 3"; without the line when the parser gives none (0).
+std::wstring DescribeXmlParseError(int nLine);
