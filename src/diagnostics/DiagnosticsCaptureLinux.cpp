@@ -91,8 +91,9 @@ private:
 };
 
 // The child reads nothing of ours and writes into nothing of ours: a reader of this program's
-// output sees its end when this program ends, whatever the collector leaves running. It starts
-// in the work folder that was checked, not in whatever its path names now.
+// output sees its end when this program ends, whatever the collector leaves running, and no
+// descriptor beyond the standard three reaches it. It starts in the work folder that was
+// checked, not in whatever its path names now.
 bool PrepareActions(CSpawnActions& actions, const std::string& strDirectory)
 {
     const int nHeldFolder = FindHeldWorkFolder(strDirectory);
@@ -104,7 +105,8 @@ bool PrepareActions(CSpawnActions& actions, const std::string& strDirectory)
                                             0) == 0 &&
            (nHeldFolder >= 0
                 ? posix_spawn_file_actions_addfchdir_np(actions.Get(), nHeldFolder)
-                : posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str())) == 0;
+                : posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str())) == 0 &&
+           posix_spawn_file_actions_addclosefrom_np(actions.Get(), STDERR_FILENO + 1) == 0;
 }
 
 // A process group of its own, so that it can be ended with everything it starts, and the
@@ -217,10 +219,15 @@ SChildOutcome RunCollector(const std::wstring& strProgram,
                            const std::vector<std::wstring>& aArguments,
                            const std::wstring& strWorkingDirectory, std::chrono::seconds timeout)
 {
+    const int nStartFolder = FindHeldWorkFolder(WideToUtf8(strWorkingDirectory));
     std::vector<std::string> aNarrow{WideToUtf8(strProgram)};
     for (const std::wstring& strArgument : aArguments)
     {
-        aNarrow.push_back(WideToUtf8(strArgument));
+        // A path into the held work folder, where the child starts, becomes the entry's bare
+        // name: a folder swapped under the path after the check cannot redirect the write.
+        const SReachedPath reached = ReachPath(WideToUtf8(strArgument));
+        const bool bInStartFolder = reached.bInHeldFolder && reached.nFolderFd == nStartFolder;
+        aNarrow.push_back(bInStartFolder ? reached.strName : WideToUtf8(strArgument));
     }
     std::vector<char*> aArgv;
     for (std::string& strArgument : aNarrow)

@@ -15,3 +15,7 @@ struct SFolderStatus
 // A folder of the work folder's path is safe when it is a real directory that belongs to the user
 // and that neither the group nor others may write to, so no other user can plant or swap files.
 bool IsSafeWorkFolder(const SFolderStatus& status, std::uint32_t nUserId);
+
+// The runtime folder (XDG_RUNTIME_DIR) is used only as the system makes it: the user's own real
+// directory with mode 0700. Anything else is passed over, never created or repaired.
+bool IsPrivateRuntimeFolder(const SFolderStatus& status, std::uint32_t nUserId);

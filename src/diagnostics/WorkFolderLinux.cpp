@@ -53,7 +53,7 @@ bool IsPrivateDirectory(const std::wstring& strPath)
     {
     };
     return lstat(WideToUtf8(strPath).c_str(), &info) == 0 &&
-           IsSafeWorkFolder(ToFolderStatus(info), geteuid());
+           IsPrivateRuntimeFolder(ToFolderStatus(info), geteuid());
 }
 
 // Opens one level below an open folder, never through a symbolic link, and only when it is safe.

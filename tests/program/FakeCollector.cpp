@@ -9,7 +9,8 @@
 //     sleep-with-helper  start a helper process that sleeps too, then sleep
 //     sparse             make REPORT a file of RIGVET_FAKE_SIZE bytes that takes no room
 //     swap               as another user could while the run waits: move the work folder's
-//                        parent away and put a folder holding RIGVET_FAKE_REPORT in its place
+//                        parent away and put a folder holding a planted report (1 MB of
+//                        memory) in its place; then write REPORT
 //     partial            write half of RIGVET_FAKE_REPORT, then exit 1 (a disk that is full)
 //   RIGVET_FAKE_EXIT     the exit code (default 0)
 //   RIGVET_FAKE_LOG      a file that receives one line: the arguments, then the working folder
@@ -91,15 +92,18 @@ bool CopyReport(const std::string& strReport)
     return strSource.empty() || WriteFile(strReport, ReadFile(strSource));
 }
 
-// The report is TEMP/sm3/qualify/qdxd.xml: TEMP/sm3 goes, and a folder of the same name holding
-// the planted report takes its place.
+// The collector starts in the work folder TEMP/sm3/qualify: TEMP/sm3 goes, and a folder of the
+// same name holding a planted report takes its place before the report is written.
 int SwapWorkFolder(const std::string& strReport)
 {
-    const fs::path parent = fs::path(strReport).parent_path().parent_path();
+    const fs::path workFolder = fs::current_path();
+    const fs::path parent = workFolder.parent_path();
     fs::rename(parent, parent.string() + "-moved");
-    fs::create_directories(fs::path(strReport).parent_path());
+    fs::create_directories(workFolder);
     chmod(parent.c_str(), 0700);
-    chmod(fs::path(strReport).parent_path().c_str(), 0700);
+    chmod(workFolder.c_str(), 0700);
+    WriteFile((workFolder / "qdxd.xml").string(),
+              "<DxDiag><SystemInformation><Memory>1MB RAM</Memory></SystemInformation></DxDiag>");
     return CopyReport(strReport) ? 0 : 3;
 }
 

@@ -3,9 +3,11 @@
 #include "support/CZelSimpleException.h"
 #include "support/ProgramRunner.h"
 #include "support/TestFolder.h"
+#include "support/UniqueFdLinux.h"
 
 #include <chrono>
 #include <climits>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
@@ -181,13 +183,19 @@ protected:
     std::unique_ptr<CScopedVariable> m_pCollector;
 };
 
+// The report is named relative to the work folder the collector starts in, and no descriptor of
+// ours beyond the standard three reaches it.
 TEST_F(CaptureTest, PassesTheReportPathAndWorkFolder)
 {
     UseCollector("echo \"$*\" > \"" + (m_tools.Path() / "args").string() + "\"; pwd > \"" +
-                 (m_tools.Path() / "cwd").string() + "\"; exit 1");
+                 (m_tools.Path() / "cwd").string() + "\"; ls /proc/self/fd > \"" +
+                 (m_tools.Path() / "fds").string() + "\"; exit 1");
+    const CUniqueFd inheritable(open("/dev/null", O_RDONLY)); // as a library might leave one
+    ASSERT_TRUE(inheritable.IsValid());
     EXPECT_NO_THROW(CaptureDiagnosticsReport());
-    EXPECT_EQ(ReadTextFile(m_tools.Path() / "args"),
-              "/whql:off /x " + (m_temp.Path() / "sm3/qualify/qdxd.xml").string() + "\n");
+    EXPECT_EQ(ReadTextFile(m_tools.Path() / "args"), "/whql:off /x qdxd.xml\n");
+    // 0-2, and the one ls opened to list them
+    EXPECT_EQ(ReadTextFile(m_tools.Path() / "fds"), "0\n1\n2\n3\n");
     EXPECT_EQ(ReadTextFile(m_tools.Path() / "cwd"),
               (m_temp.Path() / "sm3/qualify").string() + "\n");
 }

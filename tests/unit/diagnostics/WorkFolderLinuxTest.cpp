@@ -86,6 +86,27 @@ TEST_F(WorkFolderTest, SharedRuntimeDirectoryGivesWayToTmpdir)
     EXPECT_EQ(GetTempDirectory(), other.Path().wstring());
 }
 
+// Only a runtime folder as the system makes it is used; any other is passed over, never made.
+TEST_F(WorkFolderTest, RuntimeDirectoryThatIsMissingOrReadableIsPassedOver)
+{
+    const CTestFolder other;
+    const CScopedVariable tmpdir("TMPDIR", other.Path().string());
+    fs::permissions(m_temp.Path(),
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(GetTempDirectory(), other.Path().wstring());
+    const CScopedVariable runtime("XDG_RUNTIME_DIR", (m_temp.Path() / "none").string());
+    CreateWorkFolder();
+    EXPECT_TRUE(fs::is_directory(other.Path() / "sm3" / "qualify"));
+    EXPECT_FALSE(fs::exists(m_temp.Path() / "none"));
+}
+
+TEST_F(WorkFolderTest, PlantedLinkAtTheReportIsNotRead)
+{
+    CreateWorkFolder();
+    fs::create_symlink(fs::path(RIGVET_FIXTURES_DIR) / "reports" / "typical.xml", Report());
+    EXPECT_THROW(LoadDiagnosticsReport(GetReportPath()), CZelSimpleException);
+}
+
 TEST_F(WorkFolderTest, CreatesBothLevelsPrivately)
 {
     CreateWorkFolder();
