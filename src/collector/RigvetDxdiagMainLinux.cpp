@@ -2,6 +2,7 @@
 #include "collector/MachineSources.h"
 #include "collector/ReportWriter.h"
 #include "collector/ReportXml.h"
+#include "support/StandardDescriptorsLinux.h"
 
 #include <exception>
 #include <iostream>
@@ -14,6 +15,7 @@ constexpr int kExitUsage = 2;
 
 int main(int argc, char** argv)
 {
+    ReserveStandardDescriptors();
     const SCollectorCommandLine commandLine = ParseCollectorCommandLine({argv + 1, argv + argc});
     if (!commandLine.m_bValid)
     {

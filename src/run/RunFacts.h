@@ -9,6 +9,7 @@ struct SRunError
 {
     std::int32_t nCode = 0;
     std::wstring strMessage;
+    std::wstring strDetail; // why, where more is known than the box says (a report's read error)
     bool operator==(const SRunError&) const = default;
 };
 

@@ -132,7 +132,9 @@ std::size_t DecodeUtf8Sequence(std::string_view strText, char32_t& cCodePoint)
     return nLength;
 }
 
-std::string WideToUtf8(std::wstring_view strWide)
+namespace
+{
+std::string ConvertToUtf8(std::wstring_view strWide, bool bRestoreBytes)
 {
     std::string strOut;
     strOut.reserve(strWide.size());
@@ -151,7 +153,7 @@ std::string WideToUtf8(std::wstring_view strWide)
                 }
             }
         }
-        if (IsEscapedByte(cp))
+        if (IsEscapedByte(cp) && bRestoreBytes)
         {
             strOut += static_cast<char>(cp - kEscapedByteBase);
             continue;
@@ -163,6 +165,17 @@ std::string WideToUtf8(std::wstring_view strWide)
         AppendUtf8(strOut, cp);
     }
     return strOut;
+}
+} // namespace
+
+std::string WideToUtf8(std::wstring_view strWide)
+{
+    return ConvertToUtf8(strWide, true);
+}
+
+std::string WideToValidUtf8(std::wstring_view strWide)
+{
+    return ConvertToUtf8(strWide, false);
 }
 
 std::wstring Utf8ToWide(std::string_view strUtf8)

@@ -9,6 +9,9 @@
 // unpaired surrogate becomes U+FFFD.
 std::string WideToUtf8(std::wstring_view strWide);
 std::wstring Utf8ToWide(std::string_view strUtf8);
+// As WideToUtf8, but always valid UTF-8: a byte that came from invalid input becomes U+FFFD, as
+// in the JSON output, for files whose readers expect UTF-8 throughout (CSV).
+std::string WideToValidUtf8(std::wstring_view strWide);
 
 // The length of the well-formed UTF-8 sequence at the start of the text, with its code point; 0
 // when the bytes there form none (overlong forms, surrogates and values past U+10FFFF included).

@@ -214,7 +214,7 @@ void CRigvetDlg::ShowError(std::int32_t nCaptionCode, const std::wstring& strTex
 
 void CRigvetDlg::EndOnError(std::int32_t nCode, const std::wstring& strText)
 {
-    m_facts.endingError = SRunError{nCode, strText};
+    m_facts.endingError = SRunError{nCode, strText, {}};
     ShowError(nCode, strText);
 }
 

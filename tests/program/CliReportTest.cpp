@@ -102,8 +102,10 @@ TEST_F(CliReport, ABadFileGetsItsOwnErrorAndTheBatchGoesOn)
     EXPECT_THAT(result.strOutput,
                 HasSubstr("Report: " + kReports +
                           "truncated.xml\n[Error Occurred - -998]\nCould not load the dxdiag "
-                          "XML file\n\nReport: " +
-                          m_files.File("missing.xml") + "\n[Error Occurred - -998]\n"));
+                          "XML file\nnot well-formed XML at line 4\n\nReport: " +
+                          m_files.File("missing.xml") +
+                          "\n[Error Occurred - -998]\nCould not load the dxdiag XML file\n"
+                          "No such file or directory\n"));
     EXPECT_THAT(result.strOutput,
                 HasSubstr("Report: " + kSaved +
                           "windows10-utf16.xml\nOperating system: "

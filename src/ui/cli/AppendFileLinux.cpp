@@ -66,8 +66,10 @@ CAppendFile::~CAppendFile() = default;
 
 bool CAppendFile::Open(const std::wstring& strPath)
 {
+    // Non-blocking, so that a FIFO without a reader, or one that would fill, fails at once
+    // instead of holding a script.
     const int fd = open(WideToUtf8(strPath).c_str(),
-                        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+                        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
     if (fd < 0)
     {
         m_strError = DescribeError("cannot open");
@@ -113,7 +115,12 @@ bool CAppendFile::AppendRecord(std::string_view strHeader, std::string_view strR
     }
     if (static_cast<std::size_t>(nWritten) != strData.size())
     {
-        // Writing the rest separately could interleave with another writer's record.
+        // Writing the rest separately could interleave with another writer's record, and the part
+        // written would join the next writer's row: the file is cut back to where it ended.
+        if (S_ISREG(info.st_mode))
+        {
+            static_cast<void>(ftruncate(fd, info.st_size));
+        }
         m_strError = "only part of the record was written (disk full?)";
         return false;
     }

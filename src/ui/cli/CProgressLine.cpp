@@ -1,6 +1,6 @@
 #include "ui/cli/CProgressLine.h"
 
-#include "support/TextConvert.h"
+#include "ui/cli/TerminalText.h"
 
 namespace
 {
@@ -9,7 +9,7 @@ constexpr std::chrono::milliseconds kTickInterval(250);
 
 std::string FormatProgressLine(const std::wstring& strStep, long long llSeconds)
 {
-    return WideToUtf8(strStep) + "... " + std::to_string(llSeconds) + " s";
+    return ToTerminalText(strStep) + "... " + std::to_string(llSeconds) + " s";
 }
 
 CProgressLine::CProgressLine(std::ostream& output, bool bEnabled, bool bTicker,

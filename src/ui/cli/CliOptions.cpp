@@ -121,6 +121,11 @@ SCliParse ParseCliOptions(const std::vector<std::wstring>& aGiven, bool bPosixPa
         options.aReportPaths.push_back(Utf8ToWide(strReport));
     }
     options.strDriveRoot = ToWide(strDrive, pDrive->count() > 0);
+    if (options.strDriveRoot && options.strDriveRoot->empty())
+    {
+        parse.strError = "--system-drive: an empty value names no disk";
+        return parse;
+    }
     parse.strError = CheckPlainArguments(aArguments, aPlain, bPosixPaths, options);
     return parse;
 }

@@ -47,7 +47,7 @@ std::string FormatValue(const SJudgedValue& value)
     case SJudgedValue::EKind::Decimal:
     {
         const std::wstring strLevel = FormatFeatureLevelNumber(static_cast<float>(value.fDecimal));
-        return WideToUtf8(strLevel);
+        return WideToValidUtf8(strLevel);
     }
     case SJudgedValue::EKind::Integer:
         return std::to_string(value.llInteger);
@@ -62,7 +62,7 @@ std::string FormatValue(const SJudgedValue& value)
             {
                 strArticles += ' ';
             }
-            strArticles += WideToUtf8(strArticle);
+            strArticles += WideToValidUtf8(strArticle);
         }
         return QuoteCsvField(strArticles);
     }
@@ -86,7 +86,8 @@ const SRequirementResult* FindRow(const SQualificationResult& result, ERequireme
 
 std::string GetMessage(const SQualificationResult& result)
 {
-    return result.error ? WideToUtf8(result.error->strMessage) : WideToUtf8(result.strStopMessage);
+    return result.error ? WideToValidUtf8(result.error->strMessage)
+                        : WideToValidUtf8(result.strStopMessage);
 }
 
 std::string GetVirtualizationField(const SQualificationResult& result)
@@ -120,21 +121,22 @@ std::string FormatCsvRow(const SQualificationResult& result, const SResultContex
 {
     const std::optional<SReportSource>& report = result.report;
     std::vector<std::string> aFields = {
-        FormatCsvText(WideToUtf8(context.strTime)),
-        FormatCsvText(WideToUtf8(context.strMachineName)),
-        FormatCsvText(WideToUtf8(context.strProgramVersion)),
+        FormatCsvText(WideToValidUtf8(context.strTime)),
+        FormatCsvText(WideToValidUtf8(context.strMachineName)),
+        FormatCsvText(WideToValidUtf8(context.strProgramVersion)),
         report ? "report" : "live",
-        report ? FormatCsvText(WideToUtf8(report->strPath)) : "",
-        report ? FormatCsvText(WideToUtf8(report->strMachineName)) : "",
-        report ? FormatCsvText(WideToUtf8(report->strOperatingSystem)) : "",
-        report && report->systemClass ? WideToUtf8(GetSystemClassId(*report->systemClass)) : "",
+        report ? FormatCsvText(WideToValidUtf8(report->strPath)) : "",
+        report ? FormatCsvText(WideToValidUtf8(report->strMachineName)) : "",
+        report ? FormatCsvText(WideToValidUtf8(report->strOperatingSystem)) : "",
+        report && report->systemClass ? WideToValidUtf8(GetSystemClassId(*report->systemClass))
+                                      : "",
         GetOutcomeId(result.outcome),
         std::to_string(GetResultExitCode(result)),
     };
     for (const ERequirement requirement : g_aRequirements)
     {
         const SRequirementResult* pRow = FindRow(result, requirement);
-        aFields.push_back(pRow != nullptr ? WideToUtf8(GetVerdictWord(pRow->verdict)) : "");
+        aFields.push_back(pRow != nullptr ? WideToValidUtf8(GetVerdictWord(pRow->verdict)) : "");
         aFields.push_back(pRow != nullptr ? FormatValue(pRow->value) : "");
     }
     aFields.push_back(GetVirtualizationField(result));

@@ -93,6 +93,10 @@ CJson BuildObject(const SQualificationResult& result, const SResultContext& cont
     if (result.error)
     {
         error = {{"code", result.error->nCode}, {"message", WideToUtf8(result.error->strMessage)}};
+        if (!result.error->strDetail.empty())
+        {
+            error["detail"] = WideToUtf8(result.error->strDetail);
+        }
     }
     CJson stop = nullptr;
     if (result.stop != ERunStop::None)

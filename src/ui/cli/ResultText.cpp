@@ -4,6 +4,7 @@
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "ui/cli/OperatingSystemClass.h"
+#include "ui/cli/TerminalText.h"
 
 // Text is built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + string.
 namespace
@@ -32,19 +33,19 @@ void AppendBox(std::string& strText, const std::wstring& strCaption, const std::
     strText += '[';
     strText += WideToUtf8(strCaption);
     strText += "]\n";
-    strText += WideToUtf8(strBody);
+    strText += ToTerminalText(strBody, true);
     strText += '\n';
 }
 
 void AppendReportHeading(std::string& strText, const SReportSource& report)
 {
     strText += "Report: ";
-    strText += WideToUtf8(report.strPath);
+    strText += ToTerminalText(report.strPath);
     strText += '\n';
     if (report.systemClass)
     {
         strText += "Operating system: ";
-        strText += WideToUtf8(report.strOperatingSystem);
+        strText += ToTerminalText(report.strOperatingSystem);
         strText += " (";
         strText += WideToUtf8(GetSystemClassId(*report.systemClass));
         strText += ")\n";
@@ -63,14 +64,14 @@ std::string FormatRequirementRows(const SQualificationResult& result, bool bColo
         if (!row.strValueText.empty())
         {
             strText += " (";
-            strText += WideToUtf8(row.strValueText);
+            strText += ToTerminalText(row.strValueText);
             strText += ')';
         }
         strText += '\n';
         if (!row.strReason.empty())
         {
             strText += "    ";
-            strText += WideToUtf8(row.strReason);
+            strText += ToTerminalText(row.strReason);
             strText += '\n';
         }
     }
@@ -88,6 +89,11 @@ std::string FormatReportText(const SQualificationResult& result, bool bColour)
     {
         AppendBox(strText, LoadResourceString(IDS_ERROR_CAPTION, result.error->nCode),
                   result.error->strMessage);
+        if (!result.error->strDetail.empty())
+        {
+            strText += ToTerminalText(result.error->strDetail);
+            strText += '\n';
+        }
     }
     if (result.stop == ERunStop::OldSystem)
     {

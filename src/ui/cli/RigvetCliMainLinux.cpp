@@ -1,4 +1,5 @@
 #include "diagnostics/DiagnosticsCapture.h"
+#include "support/StandardDescriptorsLinux.h"
 #include "support/TextConvert.h"
 #include "ui/cli/CliSystemRun.h"
 
@@ -32,7 +33,11 @@ void HandleTerminatingSignals()
 
 int main(int argc, char** argv)
 {
+    ReserveStandardDescriptors();
     HandleTerminatingSignals();
+    // A reader that closes the pipe early (| head) ends the text output only: the writes to it
+    // fail from then on, and the CSV rows and the log are still written whole.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::wstring> aArguments;
     for (int i = 1; i < argc; ++i)
     {

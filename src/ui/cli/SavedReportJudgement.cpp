@@ -9,6 +9,7 @@
 #include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/RequirementResults.h"
 
+#include <cwctype>
 #include <exception>
 
 namespace
@@ -95,12 +96,14 @@ SQualificationResult JudgeSavedReport(const std::wstring& strPath,
     }
     catch (const CZelSimpleException& exception)
     {
-        error = SRunError{exception.m_nCode, exception.m_strMessage};
+        error = SRunError{exception.m_nCode, exception.m_strMessage, exception.m_strDetail};
     }
     catch (const std::exception& exception)
     {
-        error = SRunError{kUnexpectedErrorCode, L"An unexpected error stopped the judgement: " +
-                                                    Utf8ToWide(exception.what())};
+        error =
+            SRunError{kUnexpectedErrorCode,
+                      L"An unexpected error stopped the judgement: " + Utf8ToWide(exception.what()),
+                      {}};
     }
     if (error)
     {
@@ -121,6 +124,17 @@ std::wstring FindLiveDriveRoot(IQualificationSteps& steps)
 
 std::wstring NormalizeDriveRoot(std::wstring strRoot)
 {
+    const bool bDriveLetter =
+        strRoot.size() >= 2 && strRoot[1] == L':' &&
+        ((strRoot[0] >= L'a' && strRoot[0] <= L'z') || (strRoot[0] >= L'A' && strRoot[0] <= L'Z'));
+    if (bDriveLetter && strRoot.find_first_not_of(L"\\/", 2) == std::wstring::npos)
+    {
+        return std::wstring(1, static_cast<wchar_t>(std::towupper(strRoot[0]))) + L":\\";
+    }
+    while (strRoot.size() > 1 && (strRoot.back() == L'/' || strRoot.back() == L'\\'))
+    {
+        strRoot.pop_back();
+    }
     if (strRoot.empty() || strRoot.back() != L'\\')
     {
         strRoot += L'\\';

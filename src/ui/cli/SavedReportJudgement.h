@@ -28,7 +28,9 @@ SQualificationResult JudgeSavedReport(const std::wstring& strPath,
 // The root whose disk a live run on this machine would judge. Asking makes no work folder.
 std::wstring FindLiveDriveRoot(IQualificationSteps& steps);
 
-// A root as the free-space check compares it: with one backslash at the end ("C:" -> "C:\").
+// A root as the free-space check compares it, with one backslash at the end: a drive letter in
+// upper case ("c:", "C:\\" and "c:/" give "C:\\"), a folder without its trailing slashes
+// ("/home/" gives "/home\\", "/" stays "/\\").
 std::wstring NormalizeDriveRoot(std::wstring strRoot);
 
 // The root that Windows reports are judged on.

@@ -1,4 +1,5 @@
 #include "support/ModulePath.h"
+#include "support/StandardDescriptorsLinux.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/CSystemSteps.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char** argv)
 {
+    ReserveStandardDescriptors();
     if (const std::optional<std::string> strError = FindInvalidOverride())
     {
         std::cerr << "rigvet: " << *strError << "\n";

@@ -63,7 +63,7 @@ inline SQualificationResult UnreadableReport()
 {
     SQualificationResult result;
     result.outcome = EResultOutcome::Error;
-    result.error = SRunError{-998, L"Could not load the dxdiag XML file"};
+    result.error = SRunError{-998, L"Could not load the dxdiag XML file", {}};
     result.report = SReportSource{L"/srv/reports/bad, \"old\".xml", {}, std::nullopt, {}, {}};
     return result;
 }

@@ -104,7 +104,7 @@ TEST_F(LiveRunResultTest, ErrorEndsTheRunButTheVerdictsStayAsShown)
     EXPECT_EQ(result.outcome, EResultOutcome::Error);
     ASSERT_TRUE(result.error);
     EXPECT_EQ(*result.error,
-              (SRunError{10005, L"The execution of dxdiag.exe has failed. Ret = -1"}));
+              (SRunError{10005, L"The execution of dxdiag.exe has failed. Ret = -1", {}}));
     EXPECT_EQ(Verdicts(result), (std::vector<EVerdict>{F, F, P, F, F, U}));
     EXPECT_EQ(result.aRequirements[0].strValueText, L"feature level 0.0");
     EXPECT_THAT(result.aRequirements[0].strReason, ::testing::StartsWith(L"not measured"));

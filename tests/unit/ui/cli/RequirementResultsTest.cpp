@@ -123,7 +123,7 @@ TEST(RequirementResults, ClockUnknownSaysWhy)
         facts.nClockFailureCode = testCase.nClockFailureCode;
         if (testCase.bEndingError)
         {
-            facts.endingError = SRunError{11000, L"failed"};
+            facts.endingError = SRunError{11000, L"failed", {}};
         }
         const SRequirementResult clock =
             Find(DescribeLiveRun({results, false, true, facts}), ERequirement::Clock);
@@ -181,7 +181,7 @@ TEST(RequirementResults, Windows7SearchThatNeverReturnedIsNotSearched)
 {
     const TestResults results = GoodHardware();
     SRunFacts facts = Evaluated();
-    facts.endingError = SRunError{11000, L"The search has failed."};
+    facts.endingError = SRunError{11000, L"The search has failed.", {}};
     const SRequirementResult updates =
         Find(DescribeLiveRun({results, false, false, facts}), ERequirement::Updates);
     EXPECT_EQ(updates.verdict, EVerdict::Fail);
@@ -193,7 +193,7 @@ TEST(RequirementResults, Windows7SearchThatNeverReturnedIsNotSearched)
 TEST(RequirementResults, ValuesTheRunNeverReadAreNotMeasured)
 {
     SRunFacts facts;
-    facts.endingError = SRunError{10005, L"The execution of dxdiag.exe has failed. Ret = -1"};
+    facts.endingError = SRunError{10005, L"The execution of dxdiag.exe has failed. Ret = -1", {}};
     const TestResults results;
     const std::vector<SRequirementResult> aRows = DescribeLiveRun({results, false, true, facts});
     for (const ERequirement requirement :

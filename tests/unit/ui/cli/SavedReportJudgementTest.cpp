@@ -84,6 +84,7 @@ TEST_F(SavedReportJudgementTest, WindowsReportsInUtf8AndUtf16AreJudgedOnDriveC)
         EXPECT_EQ(ValueText(result, ERequirement::Memory), L"16384 MB");
         // C: is listed after D:; its free space is the one judged.
         EXPECT_EQ(ValueText(result, ERequirement::FreeDisk), L"86234 MB free");
+        EXPECT_EQ(result.aRequirements[3].strReason, L""); // the disk C: is listed
         EXPECT_TRUE(result.aWarnings.empty());
         EXPECT_FALSE(result.error);
     }
@@ -176,6 +177,10 @@ TEST(NormalizeDriveRoot, OneBackslashAtTheEnd)
     EXPECT_EQ(NormalizeDriveRoot(L"C:"), L"C:\\");
     EXPECT_EQ(NormalizeDriveRoot(L"C:\\"), L"C:\\");
     EXPECT_EQ(NormalizeDriveRoot(L"/home"), L"/home\\");
+    EXPECT_EQ(NormalizeDriveRoot(L"c:"), L"C:\\");
+    EXPECT_EQ(NormalizeDriveRoot(L"d:/"), L"D:\\");
+    EXPECT_EQ(NormalizeDriveRoot(L"/home/"), L"/home\\");
+    EXPECT_EQ(NormalizeDriveRoot(L"/"), L"/\\");
     EXPECT_EQ(NormalizeDriveRoot(L""), L"\\");
 }
 
