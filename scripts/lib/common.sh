@@ -8,7 +8,7 @@ RIGVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 RIGVET_PACKAGES=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     libgtest-dev libgmock-dev
-    libpugixml-dev nlohmann-json3-dev libcli11-dev
+    libpugixml-dev libxml2-dev nlohmann-json3-dev libcli11-dev
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
