@@ -105,6 +105,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs load, as dpkg-shlibdeps finds them in the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the collector uses when present: the Vulkan loader and drivers for the display adapters'
+# feature levels, and the PCI id list for their names. Without them the display reads as FAIL
+# with a reason that names the package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libvulkan1, mesa-vulkan-drivers, pci.ids")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

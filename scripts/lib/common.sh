@@ -12,17 +12,18 @@ RIGVET_PACKAGES=(
     libcpprest-dev libssl-dev openssl
     qt6-base-dev xvfb xauth fonts-dejavu-core
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
-    locales tzdata valgrind
+    locales tzdata valgrind python3-jsonschema
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64
     imagemagick x11-apps xdotool
 )
 # What making and testing the shipped files needs besides (scripts/package, scripts/test): CPack's
 # helpers for the Debian package, the package and metadata checkers, the manual page viewer, the
 # zip tools, the MSI builder and reader and the Authenticode signer, and Ansible with apt support
-# and an SSH client for the fleet playbook. scripts/run does without them.
+# and an SSH client for the fleet playbook (the ansible package for its bundled ansible.windows
+# collection, ansible-lint for the role). scripts/run does without them.
 RIGVET_PACKAGING_PACKAGES=(
     dpkg-dev file lintian appstream man-db zip unzip wixl msitools osslsigncode
-    ansible-core python3-apt openssh-client
+    ansible-core ansible ansible-lint python3-apt openssh-client
 )
 
 # The peers that scripts/bench measures Rigvet against; installed by the bench only.

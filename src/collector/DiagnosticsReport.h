@@ -28,6 +28,8 @@ struct SDisplayDevice
     std::string m_strDeviceId;
     std::string m_strDriverName;
     std::string m_strFeatureLevels; // "12_1,12_0,...", highest first; empty when none is known
+    std::string m_strDriverVersion; // the Vulkan driver's own version text ("Mesa 22.3.6")
+    std::string m_strNotes;         // what is missing for the levels, and the package to install
 };
 
 struct SSoundDevice

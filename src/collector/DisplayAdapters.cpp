@@ -144,6 +144,7 @@ SDisplayDevice DescribeDrmAdapter(const SDrmAdapter& adapter,
         if (pVulkan != nullptr)
         {
             device.m_strFeatureLevels = FormatFeatureLevels(GetFeatureLevels(*pVulkan));
+            device.m_strDriverVersion = pVulkan->m_strDriverInfo;
         }
     }
     device.m_strCardName =
@@ -173,6 +174,7 @@ SDisplayDevice DescribeVulkanDevice(const SVulkanCapabilities& vulkan,
                                     : SPciNames{};
     device.m_strManufacturer = names.m_strVendor.empty() ? device.m_strVendorId : names.m_strVendor;
     device.m_strDriverName = "Vulkan";
+    device.m_strDriverVersion = vulkan.m_strDriverInfo;
     device.m_strFeatureLevels = FormatFeatureLevels(GetFeatureLevels(vulkan));
     device.m_strCardName =
         vulkan.m_eType == EVulkanDeviceType::VirtualGpu ? kBasicDisplayAdapter : vulkan.m_strName;
@@ -262,4 +264,25 @@ std::vector<SDisplayDevice> BuildDisplayDevices(const std::vector<SDrmAdapter>& 
         aDevices.push_back(DescribeSoftwareRendering());
     }
     return aDevices;
+}
+
+void AddVulkanNotes(std::vector<SDisplayDevice>& aDevices, bool bLoaderFound)
+{
+    for (SDisplayDevice& device : aDevices)
+    {
+        const bool bVirtualName = device.m_strCardName == kBasicDisplayAdapter ||
+                                  device.m_strCardName == kVMwareSvga ||
+                                  device.m_strCardName == kHyperVVideo;
+        if (bVirtualName || device.m_strVendorId.empty() || !device.m_strFeatureLevels.empty())
+        {
+            continue;
+        }
+        device.m_strNotes = bLoaderFound
+                                ? "no Vulkan driver answered for this adapter, so its feature "
+                                  "levels are unknown: install the package mesa-vulkan-drivers "
+                                  "(or the adapter maker's Vulkan driver)"
+                                : "no Vulkan loader (libvulkan.so.1) was found, so the adapter's "
+                                  "feature levels are unknown: install the package libvulkan1 "
+                                  "and a Vulkan driver (mesa-vulkan-drivers)";
+    }
 }

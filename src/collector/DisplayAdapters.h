@@ -46,3 +46,8 @@ using PciNameLookup = std::function<SPciNames(std::uint16_t nVendorId, std::uint
 std::vector<SDisplayDevice> BuildDisplayDevices(const std::vector<SDrmAdapter>& aAdapters,
                                                 const std::vector<SVulkanCapabilities>& aVulkan,
                                                 const PciNameLookup& lookUpPciNames);
+
+// Notes on the display hardware (PCI adapters with a name of their own) that got no feature
+// levels: the Vulkan loader is missing, or no Vulkan driver answered for it; each names the
+// Debian package that brings what is missing.
+void AddVulkanNotes(std::vector<SDisplayDevice>& aDevices, bool bLoaderFound);

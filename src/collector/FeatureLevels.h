@@ -18,6 +18,7 @@ enum class EVulkanDeviceType
 struct SVulkanCapabilities
 {
     std::string m_strName;
+    std::string m_strDriverInfo; // the driver's version text (Vulkan 1.2), "Mesa 22.3.6"
     EVulkanDeviceType m_eType = EVulkanDeviceType::Other;
     std::uint32_t m_nVendorId = 0;
     std::uint32_t m_nDeviceId = 0;

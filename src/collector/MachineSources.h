@@ -11,7 +11,9 @@
 SSystemInformation CollectSystemInformation();
 std::vector<SDrmAdapter> CollectDrmAdapters();
 // strDriverFilter: the Vulkan drivers to load (ChooseVulkanDrivers); empty loads all of them.
-std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter);
+// bLoaderFound tells whether the Vulkan loader could be opened at all.
+std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter,
+                                                    bool& bLoaderFound);
 std::vector<SSoundDevice> CollectSoundDevices();
 std::vector<SLogicalDisk> CollectLogicalDisks();
 

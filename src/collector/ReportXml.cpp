@@ -43,6 +43,11 @@ void AddDisplayDevices(pugi::xml_node root, const std::vector<SDisplayDevice>& a
         AddText(node, "DeviceID", device.m_strDeviceId);
         AddText(node, "DriverName", device.m_strDriverName);
         AddText(node, "FeatureLevels", device.m_strFeatureLevels);
+        AddText(node, "DriverVersion", device.m_strDriverVersion);
+        if (!device.m_strNotes.empty())
+        {
+            AddText(node, "Notes", device.m_strNotes);
+        }
     }
 }
 

@@ -81,16 +81,12 @@ SSystemInformation CollectSystemInformation()
     const bool bNames = uname(&names) == 0;
     info.m_strTime = FormatLocalTime();
     info.m_strMachineName = bNames ? names.nodename : "";
-    std::optional<std::string> strOsRelease = ReadSystemFile("/etc/os-release");
-    if (!strOsRelease)
-    {
-        strOsRelease = ReadSystemFile("/usr/lib/os-release");
-    }
-    info.m_strOperatingSystem =
-        FormatOperatingSystem(strOsRelease.value_or(""), bNames ? names.release : "");
+    const SMachineIdentity identity =
+        ReadMachineIdentity(ReadSystemFile, bNames ? names.release : "");
+    info.m_strOperatingSystem = identity.m_strOperatingSystem;
     info.m_strLanguage = GetLanguage();
-    info.m_strSystemManufacturer = ReadDmi("sys_vendor");
-    info.m_strSystemModel = ReadDmi("product_name");
+    info.m_strSystemManufacturer = identity.m_strManufacturer;
+    info.m_strSystemModel = identity.m_strModel;
     info.m_strBios =
         JoinNonEmpty(ReadDmi("bios_vendor"), ReadDmi("bios_version"), ReadDmi("bios_date"));
     info.m_strProcessor = FormatProcessor(ReadOrEmpty("/proc/cpuinfo"));

@@ -111,3 +111,24 @@ std::string JoinNonEmpty(std::string_view strFirst, std::string_view strSecond,
     }
     return strResult;
 }
+
+SMachineIdentity ReadMachineIdentity(const SystemFileReader& ReadFile,
+                                     std::string_view strKernelRelease)
+{
+    const auto ReadDmi = [&](const char* pszName)
+    {
+        return std::string(
+            TrimText(ReadFile(std::string("/sys/class/dmi/id/") + pszName).value_or("")));
+    };
+    std::optional<std::string> strOsRelease = ReadFile("/etc/os-release");
+    if (!strOsRelease)
+    {
+        strOsRelease = ReadFile("/usr/lib/os-release");
+    }
+    SMachineIdentity identity;
+    identity.m_strManufacturer = ReadDmi("sys_vendor");
+    identity.m_strModel = ReadDmi("product_name");
+    identity.m_strOperatingSystem =
+        FormatOperatingSystem(strOsRelease.value_or(""), strKernelRelease);
+    return identity;
+}

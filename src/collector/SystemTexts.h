@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,3 +18,19 @@ std::string FormatProcessor(std::string_view strCpuinfo);
 // The non-empty parts joined by one blank, each trimmed.
 std::string JoinNonEmpty(std::string_view strFirst, std::string_view strSecond,
                          std::string_view strThird);
+
+// Reads a system file by its path; none when it cannot be read (ReadSystemFile, or a test's map).
+using SystemFileReader = std::function<std::optional<std::string>(const std::string&)>;
+
+// Who the machine is: maker and model from DMI (/sys/class/dmi/id/sys_vendor, product_name, which
+// anyone may read; the serial number is root's only and is left out) and the operating system from
+// os-release (/etc/os-release, else /usr/lib/os-release).
+struct SMachineIdentity
+{
+    std::string m_strManufacturer;
+    std::string m_strModel;
+    std::string m_strOperatingSystem;
+};
+
+SMachineIdentity ReadMachineIdentity(const SystemFileReader& ReadFile,
+                                     std::string_view strKernelRelease);

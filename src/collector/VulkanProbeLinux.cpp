@@ -237,6 +237,7 @@ void ReadExtendedCapabilities(const CVulkanInstance& instance, VkPhysicalDevice 
     if (bVulkan12)
     {
         CopyDescriptorIndexing(features12, properties12, device);
+        device.m_strDriverInfo = properties12.driverInfo;
     }
     device.m_bFragmentShaderPixelInterlock = bInterlock && interlock.fragmentShaderPixelInterlock;
     device.m_fPrimitiveOverestimationSize = conservative.primitiveOverestimationSize;
@@ -276,12 +277,14 @@ void RestrictLoader(const std::string& strDriverFilter)
 }
 } // namespace
 
-std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter)
+std::vector<SVulkanCapabilities> ProbeVulkanDevices(const std::string& strDriverFilter,
+                                                    bool& bLoaderFound)
 {
     std::vector<SVulkanCapabilities> aDevices;
     RestrictLoader(strDriverFilter);
     const CVulkanLoader loader;
     const PFN_vkGetInstanceProcAddr pfnGetProcAddr = loader.GetInstanceProcAddr();
+    bLoaderFound = pfnGetProcAddr != nullptr;
     if (pfnGetProcAddr == nullptr)
     {
         return aDevices;

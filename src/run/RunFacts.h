@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diagnostics/SystemIdentity.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,4 +37,6 @@ struct SRunFacts
     bool bReportEvaluated = false;
     // The articles the update search returned, when it returned.
     std::optional<std::wstring> strUpdatesFound;
+    // Who the machine is, as the report names it; set when the report was read.
+    std::optional<SSystemIdentity> system;
 };

@@ -141,6 +141,7 @@ bool CRigvetDlg::EvaluateReport()
 {
     const std::wstring strReportPath = m_steps.GetReportPath();
     const std::unique_ptr<IXmlDocument> pDocument = m_steps.LoadDiagnosticsReport(strReportPath);
+    m_facts.system = ReadSystemIdentity(*pDocument);
     return m_steps.EvaluateHardwareReport(*pDocument, *m_pResults,
                                           m_steps.GetDriveRoot(strReportPath));
 }

@@ -134,7 +134,7 @@ TEST_F(CliOutput, CsvGetsOneRowPerRunAndTheHeaderOnce)
     EXPECT_THAT(aLines[0], ::testing::StartsWith("time,machine,program_version,source,"));
     EXPECT_THAT(aLines[1], ::testing::ContainsRegex(
                                ",live,,,,,finished,2,PASS,12.1,PASS,yes,PASS,,PASS,16384,PASS,"
-                               "86234,UNK,,no,,$"));
+                               "86234,UNK,,no,,,Lab Systems,Workstation 5,.*\\(31.0.101.2111\\)$"));
     EXPECT_THAT(aLines[2],
                 ::testing::ContainsRegex(",live,,,,,refused,3,,,,,,,,,,,,,,,\"A remote "));
 }

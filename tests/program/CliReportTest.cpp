@@ -156,9 +156,10 @@ TEST_F(CliReport, CsvRowPerReport)
                                    "windows8OrLater,finished,2,PASS,12.1,"));
     EXPECT_THAT(strText, HasSubstr(",report," + kReports +
                                    "empty.xml,,,,error,4,,,,,,,,,,,,,,-998,Could not load the "
-                                   "dxdiag XML file\r\n"));
+                                   "dxdiag XML file,,,\r\n"));
     EXPECT_THAT(strText, HasSubstr(",windows7,finished,1,PASS,10.1,PASS,yes,UNK,,FAIL,3072,"
-                                   "FAIL,912,UNK,,no,,\r\n"));
+                                   "FAIL,912,UNK,,no,,,Lab Systems,Workstation 5,"
+                                   "Intel(R) UHD Graphics 630 (31.0.101.2111)\r\n"));
 }
 
 TEST_F(CliReport, ReportOptionsThatDoNotFit)

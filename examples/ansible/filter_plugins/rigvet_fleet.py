@@ -6,10 +6,10 @@ was reached but gave no result (the package could not be installed, rigvet-cli f
 "unreachable" when Ansible could not reach it.
 """
 
+import base64
 import csv
 import io
 import json
-import os
 
 STATUSES = ("pass", "fail", "unknown", "unreachable", "error")
 EXIT_CODE_STATUS = {0: "pass", 1: "fail", 2: "unknown"}
@@ -17,14 +17,35 @@ EXIT_CODE_STATUS = {0: "pass", 1: "fail", 2: "unknown"}
 FORMULA_STARTS = ("=", "+", "-", "@", "\t", "\r")
 
 
-def _read_csv_rows(path):
-    """The rows of a CSV file that rigvet-cli wrote, as dictionaries by column name."""
+# Ansible's own facts of each host, joined in front of rigvet-cli's columns: what the fleet's
+# inventory knows the machine by (the serial number only where the facts could read it).
+FACT_COLUMNS = ("product_name", "product_serial", "distribution", "windows_build")
+
+
+def _read_csv_rows(text):
+    """The rows of a CSV text that rigvet-cli wrote, as dictionaries by column name."""
+    reader = csv.DictReader(io.StringIO(text, newline=""))
+    return list(reader.fieldnames or []), list(reader)
+
+
+def _csv_text(variables):
+    slurped = variables.get("rigvet_csv") or {}
     try:
-        with open(path, encoding="utf-8", newline="") as stream:
-            reader = csv.DictReader(stream)
-            return list(reader.fieldnames or []), list(reader)
-    except OSError:
-        return [], []
+        return base64.b64decode(slurped.get("content", "")).decode("utf-8")
+    except (TypeError, ValueError):
+        return ""
+
+
+def _facts(variables):
+    windows = str(variables.get("ansible_os_family", "")) == "Windows"
+    distribution = " ".join(str(variables.get(name, "")) for name in
+                            ("ansible_distribution", "ansible_distribution_version")).strip()
+    return {
+        "product_name": str(variables.get("ansible_product_name", "")),
+        "product_serial": str(variables.get("ansible_product_serial", "")),
+        "distribution": distribution,
+        "windows_build": str(variables.get("ansible_distribution_version", "")) if windows else "",
+    }
 
 
 def _parse_result(text):
@@ -37,11 +58,15 @@ def _parse_result(text):
     return result if isinstance(result, dict) else None
 
 
-def _host_entry(host, variables, hosts_folder):
-    entry = {"host": host, "status": "unreachable", "columns": [], "row": {}, "message": ""}
+def _host_entry(host, variables):
+    entry = {"host": host, "status": "unreachable", "columns": [], "row": {}, "message": "",
+             "facts": _facts(variables), "csv": "", "json": ""}
     if variables.get("rigvet_fetched"):
-        result = _parse_result(variables.get("rigvet_run", {}).get("stdout"))
-        columns, rows = _read_csv_rows(os.path.join(hosts_folder, host + ".csv"))
+        stdout = variables.get("rigvet_run", {}).get("stdout")
+        result = _parse_result(stdout)
+        entry["csv"] = _csv_text(variables)
+        entry["json"] = str(stdout) + "\n" if result is not None else ""
+        columns, rows = _read_csv_rows(entry["csv"])
         entry["columns"] = columns
         entry["row"] = rows[-1] if rows else {}
         if result is None:
@@ -55,9 +80,10 @@ def _host_entry(host, variables, hosts_folder):
     return entry
 
 
-def rigvet_fleet_entries(hosts, hostvars, hosts_folder):
-    """One entry per host: its status, its CSV row from rigvet-cli and a message."""
-    return [_host_entry(host, hostvars[host], hosts_folder) for host in hosts]
+def rigvet_fleet_entries(hosts, hostvars):
+    """One entry per host: its status, its facts, its CSV row and JSON from rigvet-cli, and a
+    message."""
+    return [_host_entry(host, hostvars[host]) for host in hosts]
 
 
 def _guard(text):
@@ -66,8 +92,9 @@ def _guard(text):
 
 
 def rigvet_fleet_csv(entries):
-    """The fleet CSV: host and status, then rigvet-cli's own columns (the union of the hosts'
-    headers, in order); a host without a result has its reason in the message column."""
+    """The fleet CSV: host and status, Ansible's facts, then rigvet-cli's own columns (the union
+    of the hosts' headers, in order); a host without a result has its reason in the message
+    column."""
     columns = []
     for entry in entries:
         columns += [name for name in entry["columns"] if name not in columns]
@@ -75,12 +102,14 @@ def rigvet_fleet_csv(entries):
         columns.append("message")
     stream = io.StringIO()
     writer = csv.writer(stream, lineterminator="\r\n")
-    writer.writerow(["host", "status"] + columns)
+    writer.writerow(["host", "status"] + list(FACT_COLUMNS) + columns)
     for entry in entries:
         row = dict(entry["row"])
         if entry["message"]:
             row["message"] = _guard(entry["message"])
         writer.writerow([_guard(entry["host"]), entry["status"]]
+                        + [_guard(entry["facts"][name]) if entry["facts"][name] else ""
+                           for name in FACT_COLUMNS]
                         + [row.get(name, "") for name in columns])
     return stream.getvalue()
 

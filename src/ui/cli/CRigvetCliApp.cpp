@@ -1,6 +1,7 @@
 #include "ui/cli/CRigvetCliApp.h"
 
 #include "support/PathSeparator.h"
+#include "support/RegularFile.h"
 #include "support/TextConvert.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/cli/AppendFile.h"
@@ -9,6 +10,7 @@
 #include "ui/cli/CProgressSteps.h"
 #include "ui/cli/CliExitCodes.h"
 #include "ui/cli/CliOptions.h"
+#include "ui/cli/FleetSummaryOutput.h"
 #include "ui/cli/LiveRunResult.h"
 #include "ui/cli/ResultCsv.h"
 #include "ui/cli/ResultJson.h"
@@ -20,6 +22,16 @@
 
 namespace
 {
+constexpr const wchar_t* kStandardOutputPath = L"-";
+
+// Where the text of the verdicts and the boxes go: standard output, unless the JSON or the CSV
+// rows take it.
+std::ostream& GetTextOutput(const SCliOptions& options, const SCliEnvironment& environment)
+{
+    const bool bCsvToOutput = options.strCsvPath && *options.strCsvPath == kStandardOutputPath;
+    return options.bJson || bCsvToOutput ? environment.error : environment.output;
+}
+
 // The results of one call on their way out: the CSV file, if any, takes each as it comes.
 class CResultSink
 {
@@ -35,6 +47,11 @@ public:
         {
             return true;
         }
+        if (*strPath == kStandardOutputPath)
+        {
+            m_bCsvToOutput = true;
+            return true;
+        }
         m_strCsvPath = *strPath;
         m_bCsv = m_csv.Open(*strPath);
         if (!m_bCsv)
@@ -47,6 +64,13 @@ public:
     void Add(const SQualificationResult& result)
     {
         m_aCodes.push_back(GetResultExitCode(result));
+        if (m_bCsvToOutput)
+        {
+            m_environment.output << (m_bHeaderWritten ? "" : GetCsvHeader())
+                                 << FormatCsvRow(result, m_context);
+            m_environment.output.flush();
+            m_bHeaderWritten = true;
+        }
         if (m_bCsv && !m_csv.AppendRecord(GetCsvHeader(), FormatCsvRow(result, m_context)))
         {
             ReportCsvError();
@@ -74,6 +98,8 @@ private:
     const SResultContext& m_context;
     CAppendFile m_csv;
     bool m_bCsv = false;
+    bool m_bCsvToOutput = false; // "--csv -": the rows go to standard output, after one header
+    bool m_bHeaderWritten = false;
     std::wstring m_strCsvPath;
     std::vector<int> m_aCodes;
 };
@@ -93,7 +119,7 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
              const SResultContext& context)
 {
     // Standard output carries nothing but the JSON then; the boxes and the question go beside it.
-    std::ostream& boxOutput = options.bJson ? environment.error : environment.output;
+    std::ostream& boxOutput = GetTextOutput(options, environment);
     CConsoleView view(environment.input, boxOutput, environment.bInputIsTerminal,
                       options.consentAnswer);
     view.AttachProgress(progress);
@@ -116,11 +142,12 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
     }
     else if (!dialog.m_bFinished)
     {
-        environment.output << "No verdicts: the test did not run.\n";
+        boxOutput << "No verdicts: the test did not run.\n";
     }
     else
     {
-        environment.output << FormatRequirementRows(result, environment.bColour);
+        boxOutput << FormatRequirementRows(result, environment.bColour &&
+                                                       &boxOutput == &environment.output);
     }
     environment.output.flush();
     sink.Add(result);
@@ -161,8 +188,10 @@ void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment
             aResults.push_back(std::move(result));
             continue;
         }
-        environment.output << FormatReportText(result, environment.bColour);
-        environment.output.flush();
+        std::ostream& textOutput = GetTextOutput(options, environment);
+        textOutput << FormatReportText(result,
+                                       environment.bColour && &textOutput == &environment.output);
+        textOutput.flush();
     }
     progress.Stop();
     if (options.bJson)
@@ -170,6 +199,37 @@ void JudgeReports(const SCliOptions& options, const SCliEnvironment& environment
         environment.output << FormatResultJsonArray(aResults, context);
         environment.output.flush();
     }
+}
+// The CSV files that a summary reads: a fleet's file of many thousand rows is a few megabytes.
+constexpr std::size_t kMaxSummaryCsvBytes = 256U << 20U;
+
+int SummarizeCsvFiles(const SCliOptions& options, const SCliEnvironment& environment,
+                      const SResultContext& context)
+{
+    CFleetSummary fleet;
+    std::vector<SUnreadableCsv> aUnreadable;
+    for (const std::wstring& strPath : options.aSummaryPaths)
+    {
+        const std::string strUtf8Path = WideToUtf8(strPath);
+        const std::optional<std::vector<char>> content =
+            ReadRegularFile(strUtf8Path, true, kMaxSummaryCsvBytes);
+        std::string strError;
+        if (!content)
+        {
+            strError = "could not be read (missing, no regular file, or larger than 256 MiB)";
+        }
+        else if (fleet.AddCsv(std::string_view(content->data(), content->size()), strError))
+        {
+            continue;
+        }
+        environment.error << "rigvet-cli: the CSV file " << strUtf8Path << " " << strError << "\n";
+        aUnreadable.push_back({strUtf8Path, strError});
+    }
+    const SFleetSummary summary = fleet.Summarize();
+    environment.output << (options.bJson ? FormatSummaryJson(summary, aUnreadable, context)
+                                         : FormatSummaryText(summary, aUnreadable));
+    environment.output.flush();
+    return aUnreadable.empty() ? kCliExitPass : kCliExitError;
 }
 } // namespace
 
@@ -202,6 +262,10 @@ int RunRigvetCli(const std::vector<std::wstring>& aArguments, const SCliEnvironm
 
     const SResultContext context{FormatUtcTime(std::chrono::system_clock::now()),
                                  environment.strMachineName, environment.strProgramVersion};
+    if (!options.aSummaryPaths.empty())
+    {
+        return SummarizeCsvFiles(options, environment, context);
+    }
     CResultSink sink(environment, context);
     if (!sink.OpenCsv(options.strCsvPath))
     {

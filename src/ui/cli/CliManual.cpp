@@ -13,6 +13,7 @@ SProgramManual BuildCliManual()
     manual.aSynopsis = {
         "[--consent=yes|no] [--json] [--csv FILE] [LOGFILE]",
         "--report FILE... [--system-drive DRIVE] [--json] [--csv FILE]",
+        "--summary CSVFILE... [--json]",
         "--explain | --help | --version",
     };
     manual.aDescription = {
@@ -49,7 +50,9 @@ SProgramManual BuildCliManual()
          "share "
          "at once: each row goes to the end in one write, whole. A file that cannot be opened "
          "stops the call before the test with exit code 74; a row that cannot be written whole "
-         "gives 74 too."},
+         "gives 74 too. FILE - writes the header and the rows to standard output, and the text "
+         "of the verdicts to standard error (not with --json). The last columns name the "
+         "machine: manufacturer, model and display adapters."},
         {"--report FILE...", "judge saved diagnostics reports: no capture, no network",
          "Each FILE is a report written on a Windows PC by its diagnostics tool with /x, or by "
          "rigvet-dxdiag, in UTF-8 or UTF-16. The operating system is taken from the report. The "
@@ -57,6 +60,15 @@ SProgramManual BuildCliManual()
         {"--system-drive DRIVE", "with --report: judge the free space of DRIVE (C:, /home)",
          "Without it, C: for a report written on Windows, and for a report of rigvet-dxdiag the "
          "disk that holds the work folder here."},
+        {"--summary CSVFILE...",
+         "sum up CSV files of rigvet-cli --csv or of the fleet playbook: the fleet at a glance",
+         "Prints the number of machines, how many are ready (all PASS), not ready (a FAIL), not "
+         "determined (UNK, no FAIL) and not tested (refused, cancelled, error, unreachable), and "
+         "per requirement the PASS, FAIL and UNK counts with the machines that failed it. A "
+         "machine that appears more than once counts once, by its latest row. Columns are read "
+         "by name, so files of every earlier version are summed too. With --json the same is "
+         "one object. A file that cannot be read is named on standard error, the others are "
+         "still summed, and the exit code is 4."},
         {"--explain", "print what each requirement means", ""},
         {"-h, --help", "print the usage, the options and the exit codes", ""},
         {"--version", "print the program's file version", ""},
@@ -88,6 +100,8 @@ SProgramManual BuildCliManual()
          "Run it with the clock check and keep the result as JSON:"},
         {"rigvet-cli --consent=no --csv /mnt/lab/qualification.csv",
          "Add this machine's row to a CSV file that every lab PC appends to:"},
+        {"rigvet-cli --summary /mnt/lab/qualification.csv",
+         "Count the lab's ready machines and name the ones that failed a requirement:"},
         {"rigvet-cli --report saved-report.xml --system-drive C: --json",
          "Judge a report saved on a Windows PC, with that PC's free space on drive C:, without "
          "running the test:"},

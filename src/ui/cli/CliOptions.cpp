@@ -71,6 +71,10 @@ std::string CheckPlainArguments(const std::vector<std::wstring>& aArguments,
     {
         return "a LOGFILE belongs to a live run, not to --report";
     }
+    if (!options.aSummaryPaths.empty() && !options.strLogPath.empty())
+    {
+        return "a LOGFILE belongs to a live run, not to --summary";
+    }
     return std::string();
 }
 } // namespace
@@ -99,6 +103,10 @@ SCliParse ParseCliOptions(const std::vector<std::wstring>& aGiven, bool bPosixPa
     std::string strDrive;
     CLI::Option* pDrive = app.add_option("--system-drive", strDrive)->needs(pReport);
     pConsent->excludes(pReport);
+    std::vector<std::string> aSummaries;
+    CLI::Option* pSummary =
+        app.add_option("--summary", aSummaries)->expected(1, CLI::detail::expected_max_vector_size);
+    pSummary->excludes(pReport)->excludes(pConsent)->excludes(pCsv)->excludes(pDrive);
     std::vector<std::string> aPlain;
     app.add_option("LOGFILE", aPlain);
     try
@@ -126,7 +134,15 @@ SCliParse ParseCliOptions(const std::vector<std::wstring>& aGiven, bool bPosixPa
         parse.strError = "--system-drive: an empty value names no disk";
         return parse;
     }
+    for (const std::string& strSummary : aSummaries)
+    {
+        options.aSummaryPaths.push_back(Utf8ToWide(strSummary));
+    }
     parse.strError = CheckPlainArguments(aArguments, aPlain, bPosixPaths, options);
+    if (parse.strError.empty() && options.bJson && options.strCsvPath == std::wstring(L"-"))
+    {
+        parse.strError = "--json and --csv - would both write to standard output";
+    }
     return parse;
 }
 

@@ -15,6 +15,7 @@ struct SCliOptions
     std::optional<std::wstring> strCsvPath;
     std::vector<std::wstring> aReportPaths; // not empty: judge these saved reports
     std::optional<std::wstring> strDriveRoot;
+    std::vector<std::wstring> aSummaryPaths; // not empty: sum up these CSV files
     // The first plain argument: the log file that receives the updates found.
     std::wstring strLogPath;
 };

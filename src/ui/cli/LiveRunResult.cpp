@@ -3,6 +3,7 @@
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "ui/cli/RequirementResults.h"
+#include "ui/cli/SystemIdentityResult.h"
 
 namespace
 {
@@ -42,6 +43,10 @@ SQualificationResult DescribeLiveResult(const CRigvetDlg& dialog, bool bWindows8
     }
     result.aRequirements =
         DescribeLiveRun({*dialog.m_pResults, dialog.m_bInternetConsent, bWindows8OrLater, facts});
+    if (facts.system)
+    {
+        AttachSystemIdentity(result, *facts.system);
+    }
     if (facts.bVirtualizationDetected)
     {
         result.aWarnings.push_back({L"virtualization", LoadResourceString(IDS_VIRTUAL_TEXT)});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagnostics/SystemIdentity.h"
 #include "run/RunFacts.h"
 #include "run/Verdict.h"
 
@@ -82,7 +83,8 @@ struct SQualificationResult
     // The six requirements in display order; empty when nothing was judged.
     std::vector<SRequirementResult> aRequirements;
     std::vector<SResultWarning> aWarnings;
-    std::optional<SReportSource> report; // set when a saved report was judged
+    std::optional<SReportSource> report;   // set when a saved report was judged
+    std::optional<SSystemIdentity> system; // set when a diagnostics report was read
 };
 
 // What every result of one call shares.

@@ -5,6 +5,7 @@
 #include "ui/cli/JudgedValueText.h"
 #include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/ResultIds.h"
+#include "ui/cli/SystemIdentityResult.h"
 
 #include <array>
 #include <optional>
@@ -114,6 +115,10 @@ std::string GetCsvHeader()
     {
         aColumns.emplace_back(pszColumn);
     }
+    for (std::string& strColumn : GetSystemCsvColumns())
+    {
+        aColumns.push_back(std::move(strColumn));
+    }
     return Join(aColumns);
 }
 
@@ -142,6 +147,10 @@ std::string FormatCsvRow(const SQualificationResult& result, const SResultContex
     aFields.push_back(GetVirtualizationField(result));
     aFields.push_back(result.error ? std::to_string(result.error->nCode) : "");
     aFields.push_back(FormatCsvText(GetMessage(result)));
+    for (std::string& strField : FormatSystemCsvFields(result.system))
+    {
+        aFields.push_back(std::move(strField));
+    }
     return Join(aFields);
 }
 

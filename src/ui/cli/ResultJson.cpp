@@ -4,6 +4,7 @@
 #include "ui/cli/CliExitCodes.h"
 #include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/ResultIds.h"
+#include "ui/cli/SystemIdentityResult.h"
 
 #include <nlohmann/json.hpp>
 
@@ -115,6 +116,7 @@ CJson BuildObject(const SQualificationResult& result, const SResultContext& cont
         {"stop", stop},
         {"requirements", BuildRequirements(result.aRequirements)},
         {"warnings", warnings},
+        {"system", BuildSystemJson(result.system)},
     };
 }
 

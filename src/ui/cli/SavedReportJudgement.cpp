@@ -8,6 +8,7 @@
 #include "support/TextConvert.h"
 #include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/RequirementResults.h"
+#include "ui/cli/SystemIdentityResult.h"
 
 #include <cwctype>
 #include <exception>
@@ -66,6 +67,7 @@ void JudgeDocument(const IXmlDocument& document, const SReportJudgeSettings& set
     source.systemClass = systemClass;
     if (systemClass == ESystemClass::OlderThanWindows7Sp1)
     {
+        result.system = ReadSystemIdentity(document);
         result.outcome = EResultOutcome::Refused;
         result.stop = ERunStop::OldSystem;
         result.strStopMessage = LoadResourceString(IDS_OS_TEXT);
@@ -79,6 +81,7 @@ void JudgeDocument(const IXmlDocument& document, const SReportJudgeSettings& set
     }
     result.aRequirements = DescribeReport(
         {results, systemClass, ListsDrive(document, source.strDriveRoot), source.strDriveRoot});
+    AttachSystemIdentity(result, ReadSystemIdentity(document));
 }
 } // namespace
 

@@ -184,3 +184,20 @@ TEST(DisplayAdapters, CardNamesAndIdFiles)
     EXPECT_EQ(ParseSysfsHexId("0x12345"), std::nullopt);
     EXPECT_EQ(ParseSysfsHexId(""), std::nullopt);
 }
+
+TEST(DisplayAdapters, HardwareWithoutLevelsNamesTheMissingVulkanPackage)
+{
+    for (const bool bLoaderFound : {false, true})
+    {
+        std::vector<SDisplayDevice> aDevices = BuildDisplayDevices(
+            {MakePciAdapter(0x8086, 0x3e92, "i915"), MakePciAdapter(0x1af4, 0x1050, "virtio_gpu")},
+            {}, FixtureLookup());
+        AddVulkanNotes(aDevices, bLoaderFound);
+        ASSERT_EQ(aDevices.size(), 2U);
+        EXPECT_NE(aDevices[0].m_strNotes.find(bLoaderFound
+                                                  ? "install the package mesa-vulkan-drivers"
+                                                  : "install the package libvulkan1"),
+                  std::string::npos);
+        EXPECT_EQ(aDevices[1].m_strNotes, ""); // a virtual adapter has no levels to find
+    }
+}

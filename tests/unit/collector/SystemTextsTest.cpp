@@ -3,6 +3,7 @@
 #include "unit/collector/CollectorFixtures.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 TEST(SystemTexts, OsReleaseValuesLoseTheirQuoting)
 {
@@ -39,4 +40,24 @@ TEST(SystemTexts, JoinsOnlyPartsThatSaySomething)
               "American Megatrends Inc. 1.40 03/12/2019");
     EXPECT_EQ(JoinNonEmpty("", "1.40", "\n"), "1.40");
     EXPECT_EQ(JoinNonEmpty("", "", ""), "");
+}
+
+TEST(SystemTexts, MachineIdentityFromDmiAndTheFallbackOsRelease)
+{
+    const std::map<std::string, std::string> files = {
+        {"/sys/class/dmi/id/sys_vendor", "LENOVO\n"},
+        {"/sys/class/dmi/id/product_name", "20XW0055GE\n"},
+        {"/usr/lib/os-release", "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"},
+    };
+    const SMachineIdentity identity = ReadMachineIdentity(
+        [&](const std::string& strPath) -> std::optional<std::string>
+        {
+            const auto it = files.find(strPath);
+            return it != files.end() ? std::optional<std::string>(it->second) : std::nullopt;
+        },
+        "6.1.0-18-amd64");
+    EXPECT_EQ(identity.m_strManufacturer, "LENOVO");
+    EXPECT_EQ(identity.m_strModel, "20XW0055GE");
+    EXPECT_EQ(identity.m_strOperatingSystem,
+              "Debian GNU/Linux 12 (bookworm) (Linux 6.1.0-18-amd64)");
 }

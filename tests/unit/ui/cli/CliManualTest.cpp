@@ -21,7 +21,7 @@ namespace
 {
 // Values for the placeholders of the usage lines, so each line can be given to the parser.
 const std::map<std::string, std::wstring> kSampleValues = {
-    {"FILE", L"out.csv"}, {"FILE...", L"saved.xml"}, {"DRIVE", L"C:"}, {"LOGFILE", L"q.log"}};
+    {"FILE", L"out.csv"}, {"FILE...", L"saved.xml"}, {"DRIVE", L"C:"}, {"LOGFILE", L"q.log"}, {"CSVFILE...", L"fleet.csv"}};
 
 std::vector<std::string> SplitWords(const std::string& strText)
 {

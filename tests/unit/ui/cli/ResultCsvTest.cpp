@@ -78,7 +78,7 @@ TEST(ResultCsv, HeaderNamesTheDocumentedColumns)
                             "exit_code", "display", "feature_level", "sound", "sound_device",
                             "updates", "updates_found", "memory", "memory_mb", "free_disk",
                             "free_disk_mb", "clock", "clock_offset_s", "virtualization",
-                            "error_code", "message"));
+                            "error_code", "message", "manufacturer", "model", "display_adapters"));
 }
 
 TEST(ResultCsv, RowsOfEachKindFitTheHeader)

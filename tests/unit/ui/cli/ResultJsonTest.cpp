@@ -34,7 +34,7 @@ TEST(ResultJson, TopLevelFieldsInTheirDocumentedOrder)
     EXPECT_EQ(Keys(nlohmann::ordered_json::parse(strText)),
               (std::vector<std::string>{"formatVersion", "program", "machine", "time", "source",
                                         "outcome", "exitCode", "error", "stop", "requirements",
-                                        "warnings"}));
+                                        "warnings", "system"}));
     EXPECT_EQ(object["formatVersion"], 1);
     EXPECT_EQ(object["program"], (json{{"name", "rigvet-cli"}, {"version", "1.0.0.1"}}));
     EXPECT_EQ(object["machine"], "lab-pc-07");

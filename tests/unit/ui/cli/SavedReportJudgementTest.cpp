@@ -199,3 +199,15 @@ TEST(FindLiveDriveRoot, TheRootOfALiveRunWithoutMakingTheWorkFolder)
     const CScopedVariable given("RIGVET_DRIVE_ROOT", "/srv/lab\\");
     EXPECT_EQ(FindLiveDriveRoot(steps), L"/srv/lab\\");
 }
+
+TEST_F(SavedReportJudgementTest, MissingVulkanNamesThePackageAndKeepsTheVerdict)
+{
+    const SQualificationResult result = Judge(kSaved + "linux-no-vulkan.xml");
+    EXPECT_EQ(result.aRequirements[0].verdict, F);
+    EXPECT_THAT(result.aRequirements[0].strReason,
+                ::testing::HasSubstr(L"feature level 11.0 or higher; no Vulkan loader"));
+    EXPECT_THAT(result.aRequirements[0].strReason,
+                ::testing::HasSubstr(L"install the package libvulkan1"));
+    ASSERT_TRUE(result.system.has_value());
+    EXPECT_EQ(result.system->strModel, L"OptiPlex 7080");
+}
