@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Why a file could not be read, in the words every platform shares.
@@ -12,6 +13,16 @@ enum class EFileReadError
     TooLarge,
     ReadFailed,
 };
+
+// Nothing, with the reason in *pError when the caller asked for it: how a reader gives up.
+inline std::nullopt_t FailRead(EFileReadError* pError, EFileReadError error)
+{
+    if (pError != nullptr)
+    {
+        *pError = error;
+    }
+    return std::nullopt;
+}
 
 // "No such file or directory", "Permission denied", ...
 std::wstring DescribeFileReadError(EFileReadError error);

@@ -26,15 +26,6 @@ EFileReadError ClassifyOpenError(int nError)
         return EFileReadError::ReadFailed;
     }
 }
-
-std::nullopt_t Fail(EFileReadError* pError, EFileReadError error)
-{
-    if (pError != nullptr)
-    {
-        *pError = error;
-    }
-    return std::nullopt;
-}
 } // namespace
 
 std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::string& strName,
@@ -49,19 +40,19 @@ std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::str
     };
     if (!file.IsValid())
     {
-        return Fail(pError, ClassifyOpenError(errno));
+        return FailRead(pError, ClassifyOpenError(errno));
     }
     if (fstat(file.Get(), &info) != 0)
     {
-        return Fail(pError, EFileReadError::ReadFailed);
+        return FailRead(pError, EFileReadError::ReadFailed);
     }
     if (!S_ISREG(info.st_mode))
     {
-        return Fail(pError, EFileReadError::NotRegularFile);
+        return FailRead(pError, EFileReadError::NotRegularFile);
     }
     if (static_cast<std::uint64_t>(info.st_size) > nMaxBytes)
     {
-        return Fail(pError, EFileReadError::TooLarge);
+        return FailRead(pError, EFileReadError::TooLarge);
     }
     std::vector<char> aContent;
     aContent.reserve(static_cast<std::size_t>(info.st_size) + kRegularFileSpareBytes);
@@ -75,13 +66,13 @@ std::optional<std::vector<char>> ReadRegularFileAt(int nFolderFd, const std::str
         }
         if (nRead < 0 && errno != EINTR)
         {
-            return Fail(pError, EFileReadError::ReadFailed);
+            return FailRead(pError, EFileReadError::ReadFailed);
         }
         if (nRead > 0)
         {
             if (static_cast<std::size_t>(nRead) > nMaxBytes - aContent.size())
             {
-                return Fail(pError, EFileReadError::TooLarge); // grew while being read
+                return FailRead(pError, EFileReadError::TooLarge); // grew while being read
             }
             aContent.insert(aContent.end(), aBuffer, aBuffer + nRead);
         }

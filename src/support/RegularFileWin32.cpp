@@ -20,15 +20,6 @@ EFileReadError ClassifyOpenError(DWORD nError)
         return EFileReadError::ReadFailed;
     }
 }
-
-std::nullopt_t Fail(EFileReadError* pError, EFileReadError error)
-{
-    if (pError != nullptr)
-    {
-        *pError = error;
-    }
-    return std::nullopt;
-}
 } // namespace
 
 std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, bool bFollowLink,
@@ -43,20 +34,20 @@ std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, boo
                                        nullptr, OPEN_EXISTING, nFlags, nullptr));
     if (!file.IsValid())
     {
-        return Fail(pError, ClassifyOpenError(GetLastError()));
+        return FailRead(pError, ClassifyOpenError(GetLastError()));
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(file.Get()) != FILE_TYPE_DISK ||
         !GetFileInformationByHandle(file.Get(), &info) ||
         (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
     {
-        return Fail(pError, EFileReadError::NotRegularFile);
+        return FailRead(pError, EFileReadError::NotRegularFile);
     }
     const unsigned long long nSize =
         (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (nSize > nMaxBytes)
     {
-        return Fail(pError, EFileReadError::TooLarge);
+        return FailRead(pError, EFileReadError::TooLarge);
     }
     std::vector<char> aContent;
     aContent.reserve(static_cast<std::size_t>(nSize) + kRegularFileSpareBytes);
@@ -66,7 +57,7 @@ std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, boo
         DWORD nRead = 0;
         if (!ReadFile(file.Get(), aBuffer, sizeof(aBuffer), &nRead, nullptr))
         {
-            return Fail(pError, EFileReadError::ReadFailed);
+            return FailRead(pError, EFileReadError::ReadFailed);
         }
         if (nRead == 0)
         {
@@ -74,7 +65,7 @@ std::optional<std::vector<char>> ReadRegularFile(const std::string& strPath, boo
         }
         if (nRead > nMaxBytes - aContent.size())
         {
-            return Fail(pError, EFileReadError::TooLarge); // grew while being read
+            return FailRead(pError, EFileReadError::TooLarge); // grew while being read
         }
         aContent.insert(aContent.end(), aBuffer, aBuffer + nRead);
     }
