@@ -1,9 +1,12 @@
 # Fails when a portable file of the support and core layers includes anything but the C++ standard
 # library and other portable project headers: no platform header (unistd.h, windows.h), no
 # third-party library (pugixml, cpprestsdk, Qt, nlohmann-json, CLI11), and no platform adapter.
-#   cmake -DSOURCE_DIR=<src> -P CheckPortableIncludes.cmake
-# Portable files are those of the layer folders below whose names do not end in a platform suffix;
-# the front ends (ui/qt, ui/cli, ui/win32) and the Linux collector are not portable layers.
+#   cmake -DSOURCE_DIR=<src> [-DCORE_SOURCES=a.cpp|b.cpp] -P CheckPortableIncludes.cmake
+# Portable files are those of the layer folders below, at any depth, whose names do not end in a
+# platform suffix; the front ends (ui/qt, ui/cli, ui/win32) and the Linux collector are not
+# portable layers. An include through a macro cannot be checked, so it is a fault too. The core
+# target's sources (CORE_SOURCES, when given) must hold no platform adapter: adapters go to the
+# platform target.
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
@@ -20,7 +23,7 @@ set(standard_headers
     unordered_set utility valarray variant vector version)
 
 function(is_portable_file path result)
-    if(path MATCHES "(Linux|Win32)\\.(h|cpp)$" OR path MATCHES "/ui/(qt|cli|win32)/")
+    if(path MATCHES "(Linux|Win32)\\.(h|hpp|inl|cpp)$" OR path MATCHES "/ui/(qt|cli|win32)/")
         set(${result} FALSE PARENT_SCOPE)
     else()
         set(${result} TRUE PARENT_SCOPE)
@@ -29,7 +32,8 @@ endfunction()
 
 set(files)
 foreach(layer IN LISTS layers)
-    file(GLOB found ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+    file(GLOB_RECURSE found ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.hpp
+         ${SOURCE_DIR}/${layer}/*.inl ${SOURCE_DIR}/${layer}/*.cpp)
     list(APPEND files ${found})
 endforeach()
 
@@ -48,7 +52,9 @@ foreach(path IN LISTS files)
             if(index EQUAL -1)
                 list(APPEND faults "${path}: <${CMAKE_MATCH_1}> is not a C++ standard header")
             endif()
-        elseif(line MATCHES "\"([^\"]+)\"")
+        elseif(NOT line MATCHES "\"([^\"]+)\"")
+            list(APPEND faults "${path}: \"${line}\" includes through a macro")
+        else()
             set(included "${CMAKE_MATCH_1}")
             is_portable_file("/${included}" included_portable)
             string(REGEX MATCH "^[^/]+" folder "${included}")
@@ -59,6 +65,13 @@ foreach(path IN LISTS files)
             endif()
         endif()
     endforeach()
+endforeach()
+
+string(REPLACE "|" ";" core_sources "${CORE_SOURCES}")
+foreach(source IN LISTS core_sources)
+    if(source MATCHES "(Linux|Win32)\\.cpp$")
+        list(APPEND faults "the core target compiles the adapter ${source}")
+    endif()
 endforeach()
 
 if(checked EQUAL 0)
