@@ -117,11 +117,11 @@ bool CAppendFile::AppendRecord(std::string_view strHeader, std::string_view strR
     {
         // Writing the rest separately could interleave with another writer's record, and the part
         // written would join the next writer's row: the file is cut back to where it ended.
-        if (S_ISREG(info.st_mode))
-        {
-            static_cast<void>(ftruncate(fd, info.st_size));
-        }
         m_strError = "only part of the record was written (disk full?)";
+        if (S_ISREG(info.st_mode) && ftruncate(fd, info.st_size) != 0)
+        {
+            m_strError += ", and the part could not be taken back";
+        }
         return false;
     }
     m_pHandle->m_bWroteHeader = m_pHandle->m_bWroteHeader || bEmpty;
