@@ -16,7 +16,7 @@ void CRigvetDlg::ProbeInternetTime()
     {
         return;
     }
-    if (!m_steps.IsOsVersionOrGreater(6, 2, 0) && !m_pResults->m_bUpdatesFound)
+    if (!IsSystemAtLeast(m_steps, kWindows8) && !m_pResults->m_bUpdatesFound)
     {
         m_bInternetConsent = false;
         m_facts.nClockFailureCode = IDS_CLOCK_UPDATES_FAILED;

@@ -2,6 +2,7 @@
 
 #include "diagnostics/IXmlDocument.h"
 #include "run/HttpDateResponse.h"
+#include "run/OsVersion.h"
 #include "run/TestResults.h"
 
 #include <cstdint>
@@ -42,3 +43,9 @@ public:
     virtual SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) = 0;
     virtual std::time_t GetSystemTime() = 0;
 };
+
+// Whether the running system, as the steps answer, is at least that version.
+inline bool IsSystemAtLeast(IQualificationSteps& steps, const SOsVersion& version)
+{
+    return steps.IsOsVersionOrGreater(version.nMajor, version.nMinor, version.nServicePackMajor);
+}

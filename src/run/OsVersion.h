@@ -11,6 +11,11 @@ struct SOsVersion
     std::uint16_t nServicePackMajor = 0;
 };
 
+// The two versions the run asks about: Windows 7 SP1, the oldest system it tests, and Windows 8,
+// from which the display needs feature level 11.0 and no update search is made.
+inline constexpr SOsVersion kWindows7Sp1{6, 1, 1};
+inline constexpr SOsVersion kWindows8{6, 2, 0};
+
 // What the Linux build answers as when no override is set: a system of Windows 8 or later.
 inline constexpr SOsVersion kDefaultLinuxOsVersion{10, 0, 0};
 

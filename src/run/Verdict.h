@@ -34,7 +34,7 @@ inline constexpr std::uint32_t kMinimumMemoryMB = 4095;
 inline constexpr std::uint32_t kMinimumFreeDiskMB = 1024;
 inline constexpr std::int64_t kClockToleranceSeconds = 60;
 
-// The verdict of a finished run. bWindows8OrLater is the answer of IsOsVersionOrGreater(6, 2, 0).
+// The verdict of a finished run. bWindows8OrLater: the system is at least kWindows8.
 EVerdict GetVerdict(ERequirement requirement, const TestResults& results, bool bInternetConsent,
                     bool bWindows8OrLater);
 

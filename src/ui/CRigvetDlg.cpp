@@ -105,7 +105,7 @@ bool CRigvetDlg::PassStartupGates()
         ShowStop(IDS_REMOTE_CAPTION, IDS_REMOTE_TEXT);
         return false;
     }
-    if (!m_steps.IsOsVersionOrGreater(6, 1, 1))
+    if (!IsSystemAtLeast(m_steps, kWindows7Sp1))
     {
         m_facts.stop = ERunStop::OldSystem;
         ShowStop(IDS_OS_CAPTION, IDS_OS_TEXT);
@@ -129,7 +129,7 @@ bool CRigvetDlg::RunChecks(bool& bVirtualizationDetected)
     m_facts.bReportEvaluated = true;
     m_steps.DeleteReportFile(m_steps.GetReportPath());
 
-    if (!m_steps.IsOsVersionOrGreater(6, 2, 0))
+    if (!IsSystemAtLeast(m_steps, kWindows8))
     {
         SearchUpdates();
     }
@@ -191,7 +191,7 @@ std::optional<EVerdict> CRigvetDlg::GetShownVerdict(ERequirement requirement)
         return std::nullopt;
     }
     return GetVerdict(requirement, *m_pResults, m_bInternetConsent,
-                      m_steps.IsOsVersionOrGreater(6, 2, 0));
+                      IsSystemAtLeast(m_steps, kWindows8));
 }
 
 void CRigvetDlg::ShowRequirementHelp(ERequirement requirement)

@@ -135,7 +135,7 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
     }
 
     const SQualificationResult result =
-        DescribeLiveResult(dialog, steps.IsOsVersionOrGreater(6, 2, 0));
+        DescribeLiveResult(dialog, IsSystemAtLeast(steps, kWindows8));
     if (options.bJson)
     {
         environment.output << FormatResultJson(result, context);
