@@ -3,6 +3,7 @@
 #include "run/IRunView.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/win32/CAccessibleNamesWin32.h"
+#include "ui/win32/CDialogAcceleratorsWin32.h"
 
 #include <exception>
 #include <memory>
@@ -48,11 +49,17 @@ private:
     void OnInitDialog();
     void AppendAboutEntry();
     bool OnSysCommand(WPARAM nCommand);
+    void EnableResultEntries(bool bEnable);
+    std::string FormatResultFor(const std::wstring& strFileName) const;
+    void CopyResults();
+    void SaveResults();
     bool OnPaint();
     INT_PTR OnCtlColor(UINT nMessage, HDC hDC, HWND hControl);
     bool OnCommand(int nId);
     void UpdateAccessibleNames();
+    void UpdateExplanations();
 
+    IQualificationSteps& m_steps;
     CRigvetDlg m_controller;
     std::wstring m_strModulePath;
     HWND m_hWnd = nullptr;
@@ -60,4 +67,6 @@ private:
     CIcon m_pSmallIcon;
     CAccessibleNames m_accessibleNames;
     std::exception_ptr m_pHandlerException;
+    CDialogAccelerators* m_pAccelerators = nullptr; // while DoModal runs
+    std::wstring m_strFinishedTime;                 // UTC, of the run shown; empty while none is
 };
