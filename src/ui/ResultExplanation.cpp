@@ -77,6 +77,22 @@ std::wstring JoinNames(const std::vector<std::wstring>& aNames)
     return strText;
 }
 
+// More names than this would not fit the one line under the results; they are counted instead.
+constexpr std::size_t kMaxSummaryNames = 3;
+
+// The names, or "four requirements" when the summary names too many.
+std::wstring DescribeGroup(const std::vector<std::wstring>& aNames, bool bCount)
+{
+    constexpr const wchar_t* kCountWords[] = {L"no",   L"one",  L"two", L"three",
+                                              L"four", L"five", L"six"};
+    if (!bCount || aNames.size() >= std::size(kCountWords))
+    {
+        return JoinNames(aNames);
+    }
+    return std::wstring(kCountWords[aNames.size()]) +
+           (aNames.size() == 1 ? L" requirement" : L" requirements");
+}
+
 std::vector<std::wstring> ListNames(const SQualificationResult& result, EVerdict verdict)
 {
     std::vector<std::wstring> aNames;
@@ -147,10 +163,11 @@ std::wstring FormatResultSummary(const SQualificationResult& result)
     }
     const std::vector<std::wstring> aFailed = ListNames(result, EVerdict::Fail);
     const std::vector<std::wstring> aUnknown = ListNames(result, EVerdict::Unknown);
-    const std::wstring strUnknown = JoinNames(aUnknown) + L" could not be checked.";
+    const bool bCount = aFailed.size() + aUnknown.size() > kMaxSummaryNames;
+    const std::wstring strUnknown = DescribeGroup(aUnknown, bCount) + L" could not be checked.";
     if (!aFailed.empty())
     {
-        return L"Not ready: " + JoinNames(aFailed) +
+        return L"Not ready: " + DescribeGroup(aFailed, bCount) +
                (aUnknown.empty() ? L" failed." : L" failed; " + strUnknown);
     }
     if (!aUnknown.empty())

@@ -65,6 +65,14 @@ TEST(ResultExplanation, RowsAndSummaryFollowTheVerdicts)
          L"then run the test again.",
          L"Not ready: Display Device and Sound Device failed; Accurate System Time could not be "
          L"checked."},
+        {[](TestResults& r)
+         {
+             r = TestResults();
+             r.m_fFeatureLevel = 12.1f;
+         },
+         false, ERequirement::Display, EAdvicePlatform::Windows,
+         L"Display Device: PASS - feature level 12.1.",
+         L"Not ready: three requirements failed; one requirement could not be checked."},
     };
     for (const SCase& testCase : aCases)
     {
