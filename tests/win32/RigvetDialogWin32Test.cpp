@@ -12,6 +12,7 @@
 #include "win32/CModalAnswererWin32.h"
 #include "win32/CRecordingAnnotationsWin32.h"
 
+#include <commctrl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -563,8 +564,21 @@ TEST_F(RigvetDialogWin32, FinishedRunExplainsItsRowsAndSumsUpWhereTheBusyTextWas
         {
             auto DescriptionOf = [&](int nId)
             { return annotations.m_descriptions[GetDlgItem(hDlg, nId)]; };
+            auto TooltipOf = [&](ERequirement requirement)
+            {
+                wchar_t szText[512] = {};
+                TTTOOLINFOW tool{};
+                tool.cbSize = sizeof(tool);
+                tool.hwnd = hDlg;
+                tool.uId = static_cast<UINT_PTR>(requirement);
+                tool.lpszText = szText;
+                SendMessageW(m_dialog.GetRowTooltips(), TTM_GETTEXTW, 512,
+                             reinterpret_cast<LPARAM>(&tool));
+                return std::wstring(szText);
+            };
             HWND hSummary = GetDlgItem(hDlg, IDC_SUMMARY);
             EXPECT_EQ(DescriptionOf(IDC_DISK_FAIL), L"Free Disk Space: not tested yet");
+            EXPECT_EQ(TooltipOf(ERequirement::FreeDisk), L"Free Disk Space: not tested yet");
             EXPECT_FALSE(IsWindowVisible(hSummary));
 
             RunTest(hDlg, IDNO);
@@ -572,6 +586,7 @@ TEST_F(RigvetDialogWin32, FinishedRunExplainsItsRowsAndSumsUpWhereTheBusyTextWas
                       L"Free Disk Space: FAIL - 812 MB free; 1024 MB (of 1,000,000 bytes) or more "
                       L"must be free on the system drive. Free some space, then run the test "
                       L"again.");
+            EXPECT_EQ(TooltipOf(ERequirement::FreeDisk), DescriptionOf(IDC_DISK_PASS));
             EXPECT_THAT(DescriptionOf(IDC_DISPLAY_UNK),
                         ::testing::StartsWith(L"Display Device: PASS - "));
             wchar_t szSummary[128] = {};

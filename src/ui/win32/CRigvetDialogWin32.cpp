@@ -128,6 +128,7 @@ INT_PTR CRigvetDialogWin32::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
         return OnCommand(LOWORD(wParam));
     case WM_DESTROY:
         m_accessibleNames.Clear();
+        m_rowTooltips.Destroy();
         return FALSE;
     case WM_NCDESTROY:
         SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
@@ -145,6 +146,7 @@ void CRigvetDialogWin32::OnInitDialog()
         m_pAccelerators->Attach(m_hWnd);
     }
     AppendAboutEntry();
+    m_rowTooltips.Create(m_hWnd);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_pIcon.get()));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_pSmallIcon.get()));
     g_strUserAgent = BuildUserAgent(m_strModulePath);
@@ -157,8 +159,9 @@ void CRigvetDialogWin32::OnInitDialog()
             m_accessibleNames.SetName(GetDlgItem(m_hWnd, button.nControlId),
                                       GetHelpButtonName(button.requirement));
         }
-        UpdateAccessibleNames();
     }
+    // Also the tooltips and the summary, which need no annotation service.
+    UpdateAccessibleNames();
 }
 
 void CRigvetDialogWin32::AppendAboutEntry()
@@ -347,6 +350,10 @@ void CRigvetDialogWin32::UpdateExplanations()
             }
         }
         m_accessibleNames.SetDescription(GetDlgItem(m_hWnd, label.nControlId), strText);
+        if (label.word == ELabelWord::Pass)
+        {
+            m_rowTooltips.SetText(label.requirement, strText);
+        }
     }
     if (!m_controller.m_bFinished)
     {

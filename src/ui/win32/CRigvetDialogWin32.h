@@ -4,6 +4,7 @@
 #include "ui/CRigvetDlg.h"
 #include "ui/win32/CAccessibleNamesWin32.h"
 #include "ui/win32/CDialogAcceleratorsWin32.h"
+#include "ui/win32/CRowTooltipsWin32.h"
 
 #include <exception>
 #include <memory>
@@ -29,6 +30,8 @@ public:
     CRigvetDlg& GetController() { return m_controller; }
     // The dialog's window while it is open, else null.
     HWND GetWindow() const { return m_hWnd; }
+    // The tooltip control of the result rows while the dialog is open, else null.
+    HWND GetRowTooltips() const { return m_rowTooltips.GetWindow(); }
 
     int ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
                        unsigned int nStyle) override;
@@ -66,6 +69,7 @@ private:
     CIcon m_pIcon;
     CIcon m_pSmallIcon;
     CAccessibleNames m_accessibleNames;
+    CRowTooltips m_rowTooltips;
     std::exception_ptr m_pHandlerException;
     CDialogAccelerators* m_pAccelerators = nullptr; // while DoModal runs
     std::wstring m_strFinishedTime;                 // UTC, of the run shown; empty while none is
