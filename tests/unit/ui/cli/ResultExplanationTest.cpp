@@ -1,4 +1,4 @@
-#include "ui/ResultExplanation.h"
+#include "ui/cli/ResultExplanation.h"
 
 #include "ui/cli/RequirementResults.h"
 
