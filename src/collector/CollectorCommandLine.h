@@ -13,3 +13,9 @@ struct SCollectorCommandLine
 
 // Options are matched without regard to letter case, as the tool being stood in for does.
 SCollectorCommandLine ParseCollectorCommandLine(const std::vector<std::string>& aArguments);
+
+// True when an argument asks for the usage: "--help", "-h" or "/?".
+bool IsCollectorHelpRequest(const std::vector<std::string>& aArguments);
+
+// What the collector is and how it is called, for --help.
+std::string GetCollectorUsage();

@@ -16,7 +16,13 @@ constexpr int kExitUsage = 2;
 int main(int argc, char** argv)
 {
     ReserveStandardDescriptors();
-    const SCollectorCommandLine commandLine = ParseCollectorCommandLine({argv + 1, argv + argc});
+    const std::vector<std::string> aArguments(argv + 1, argv + argc);
+    if (IsCollectorHelpRequest(aArguments))
+    {
+        std::cout << GetCollectorUsage();
+        return 0;
+    }
+    const SCollectorCommandLine commandLine = ParseCollectorCommandLine(aArguments);
     if (!commandLine.m_bValid)
     {
         std::cerr << "rigvet-dxdiag: " << commandLine.m_strError << "\n"

@@ -35,3 +35,19 @@ std::wstring FindLogPath(const std::vector<std::wstring>& aArguments)
 {
     return FindLogPath(aArguments, GetPathSeparator() == L'/');
 }
+
+EDialogRequest FindDialogRequest(const std::vector<std::wstring>& aArguments)
+{
+    for (const std::wstring& strArgument : aArguments)
+    {
+        if (strArgument == L"-h" || strArgument == L"--help")
+        {
+            return EDialogRequest::Help;
+        }
+        if (strArgument == L"--version")
+        {
+            return EDialogRequest::Version;
+        }
+    }
+    return EDialogRequest::Run;
+}

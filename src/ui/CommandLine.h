@@ -14,3 +14,16 @@ std::wstring FindLogPath(const std::vector<std::wstring>& aArguments, bool bPosi
 
 // FindLogPath by the rule of this platform's paths.
 std::wstring FindLogPath(const std::vector<std::wstring>& aArguments);
+
+// What the dialog program was asked for: the usage or its version, printed instead of opening
+// the dialog, or the dialog itself.
+enum class EDialogRequest
+{
+    Run,
+    Help,
+    Version,
+};
+
+// Help for "-h" or "--help", Version for "--version", whichever comes first; Run otherwise, and
+// then every argument is read by FindLogPath.
+EDialogRequest FindDialogRequest(const std::vector<std::wstring>& aArguments);

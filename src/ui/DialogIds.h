@@ -11,6 +11,9 @@
 
 /* The About entry of the system menu: a system command, so its low four bits stay clear. */
 #define IDM_ABOUTBOX 0x0010
+/* Copy Results and Save Results..., after it in the system menu and on Ctrl+C and Ctrl+S. */
+#define IDM_COPYRESULTS 0x0020
+#define IDM_SAVERESULTS 0x0030
 /* The framework's help command; the dialog accepts it and does nothing. */
 #define ID_HELP 0xE146
 
@@ -44,5 +47,8 @@
 #define IDC_NOTICE_LINE 1026
 #define IDC_VERSION_LINE 1027
 #define IDC_FILE_VERSION 1028
+
+/* The summary line after a run, where the busy text shows during it. */
+#define IDC_SUMMARY 1029
 
 #endif

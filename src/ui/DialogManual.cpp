@@ -10,7 +10,7 @@ SProgramManual BuildDialogManual()
     SProgramManual manual;
     manual.strName = "rigvet";
     manual.strSummary = "check whether this PC can run Stimora 3.0 and Fieldora 1.0 experiments";
-    manual.aSynopsis = {"[LOGFILE]"};
+    manual.aSynopsis = {"[LOGFILE]", "--help | --version"};
     manual.aDescription = {
         "Opens the PC qualification dialog. Its button runs a fixed sequence of checks, and the "
         "six requirements it lists end up PASS, FAIL or UNK (could not be determined): the "
@@ -33,9 +33,11 @@ SProgramManual BuildDialogManual()
          "and holds another / is a path too. It is created anew at each run and stays empty but "
          "on the Windows 7 path. Qt's own options, such as -style NAME, are taken by Qt; every "
          "other argument is ignored."},
+        {"-h, --help", "print the usage, the options and the exit codes", ""},
+        {"--version", "print the program's file version", ""},
     };
     manual.aExitCodes = {
-        {kDialogExitSuccess, "the dialog was closed"},
+        {kDialogExitSuccess, "the dialog was closed, or --help or --version printed"},
         {kDialogExitUsage, "an override is not valid"},
         {kDialogExitNoDisplay, "there is no display to show the dialog on"},
         {kDialogExitScreenshotFailed, "with RIGVET_SCREENSHOT, the picture could not be saved"},

@@ -278,3 +278,12 @@ TEST(CollectorCommandLineRun, BadCommandLinesAreRefused)
     }
     EXPECT_TRUE(ListNames(folder.Path()).empty());
 }
+
+TEST(CollectorCommandLineRun, HelpSaysWhatTheCollectorIsAndWritesNothing)
+{
+    const SProgramResult result = RunCollector({"--help"});
+    EXPECT_EQ(result.nExitCode, 0);
+    EXPECT_THAT(result.strOutput, ::testing::HasSubstr("usage: rigvet-dxdiag [/whql:off] /x PATH"));
+    EXPECT_THAT(result.strOutput, ::testing::HasSubstr("diagnostics collector"));
+    EXPECT_EQ(result.strError, "");
+}

@@ -113,3 +113,19 @@ TEST(DialogProgram, QtOptionsAndTheirValuesAreNoLogPath)
     EXPECT_EQ(result.nExitCode, 0) << result.strError;
     EXPECT_FALSE(Exists(folder.File("fusion")));
 }
+
+TEST(DialogProgram, HelpAndVersionPrintWithoutADisplayAndExitWithZero)
+{
+    SProgramOptions options;
+    for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    {
+        options.environment[pszName] = std::nullopt;
+    }
+    const SProgramResult help = RunProgram(RIGVET_GUI_PATH, {"--help"}, options);
+    EXPECT_EQ(help.nExitCode, 0) << help.strError;
+    EXPECT_THAT(help.strOutput, HasSubstr("rigvet [LOGFILE]"));
+    EXPECT_THAT(help.strOutput, HasSubstr("--version"));
+    const SProgramResult version = RunProgram(RIGVET_GUI_PATH, {"--version"}, options);
+    EXPECT_EQ(version.nExitCode, 0) << version.strError;
+    EXPECT_EQ(version.strOutput, std::string("rigvet ") + RIGVET_PROJECT_VERSION + "\n");
+}

@@ -184,7 +184,9 @@ private slots:
         QApplication::sendEvent(&window, &event);
         QTRY_COMPARE(recorder.m_aBoxes.size(), size_t(1));
         timer.stop();
-        QCOMPARE(aEntries, QStringList{QStringLiteral("&About Rigvet...")});
+        QCOMPARE(aEntries,
+                 (QStringList{QStringLiteral("&About Rigvet..."), QStringLiteral("Copy Results"),
+                              QStringLiteral("Save Results...")}));
         QVERIFY(recorder.m_aBoxes[0].bAboutBox);
         QCOMPARE(recorder.m_aBoxes[0].aAboutLines[2], QStringLiteral("1.0.4.3"));
     }

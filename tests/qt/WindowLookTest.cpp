@@ -5,9 +5,12 @@
 #include "support/FakeQualificationSteps.h"
 #include "ui/qt/CRigvetWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace
@@ -332,13 +335,57 @@ private slots:
                  QStringLiteral("System Memory: not tested yet"));
 
         window.findChild<QPushButton*>(QStringLiteral("control1000"))->click();
-        QCOMPARE(pMemoryFail->accessibleDescription(), QStringLiteral("System Memory: FAIL"));
-        QCOMPARE(window.GetResultLabel(ERequirement::Display, ELabelWord::Unknown)
-                     ->accessibleDescription(),
-                 QStringLiteral("Display Device: PASS"));
-        QCOMPARE(
-            window.GetResultLabel(ERequirement::Clock, ELabelWord::Pass)->accessibleDescription(),
-            QStringLiteral("Accurate System Time: UNK"));
+        QVERIFY(pMemoryFail->accessibleDescription().startsWith(
+            QStringLiteral("System Memory: FAIL - ")));
+        QVERIFY(window.GetResultLabel(ERequirement::Display, ELabelWord::Unknown)
+                    ->accessibleDescription()
+                    .startsWith(QStringLiteral("Display Device: PASS - ")));
+        QVERIFY(window.GetResultLabel(ERequirement::Clock, ELabelWord::Pass)
+                    ->accessibleDescription()
+                    .startsWith(QStringLiteral("Accurate System Time: UNK - ")));
+    }
+
+    void FinishedRunExplainsItsRowsSumsUpAndCopiesSixRows()
+    {
+        CFakeQualificationSteps steps;
+        steps.m_hardware = GoodHardware();
+        steps.m_hardware.m_nMemoryMB = 4094;
+        CBoxRecorder recorder;
+        recorder.m_consentAnswer = QMessageBox::No;
+        CRigvetWindow window(steps, std::wstring(), recorder.Presenter());
+        QLabel* pSummary = window.GetSummaryText();
+        const QLabel* pMemoryName = window.findChild<QLabel*>(QStringLiteral("name1012"));
+        QCOMPARE(pMemoryName->toolTip(), QStringLiteral("System Memory: not tested yet"));
+        QVERIFY(!window.GetCopyAction()->isEnabled() && !window.GetSaveAction()->isEnabled());
+
+        QPushButton* pRun = window.findChild<QPushButton*>(QStringLiteral("control1000"));
+        pRun->click();
+        const QString strMemory = QStringLiteral(
+            "System Memory: FAIL - 4094 MB; 4095 MB of memory or more is needed. Add memory");
+        QVERIFY2(pMemoryName->toolTip().startsWith(strMemory), qPrintable(pMemoryName->toolTip()));
+        QCOMPARE(window.GetResultLabel(ERequirement::Memory, ELabelWord::Pass)->toolTip(),
+                 pMemoryName->toolTip());
+        QCOMPARE(pMemoryName->accessibleDescription(), pMemoryName->toolTip());
+        const QString strSummary = QStringLiteral(
+            "Not ready: System Memory failed; Accurate System Time could not be checked.");
+        QCOMPARE(pSummary->text(), strSummary);
+        QCOMPARE(pSummary->accessibleName(), strSummary);
+        QVERIFY(!pSummary->isHidden());
+
+        QVERIFY(window.GetCopyAction()->isEnabled() && window.GetSaveAction()->isEnabled());
+        window.GetCopyAction()->trigger();
+        const QStringList aLines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        const QRegularExpression rowPattern(
+            QStringLiteral("^[A-Z][A-Za-z ]+: (PASS|FAIL|UNK) \\("));
+        QCOMPARE(aLines.filter(rowPattern).size(), 6);
+        QVERIFY(aLines.contains(QStringLiteral("System Memory: FAIL (4094 MB)")));
+        QVERIFY(aLines.contains(QStringLiteral("    4095 MB of memory or more is needed")));
+        QVERIFY(aLines.constFirst().startsWith(QStringLiteral("Rigvet ")));
+
+        bool bHiddenDuringRun = false;
+        steps.m_onCapture = [&] { bHiddenDuringRun = pSummary->isHidden(); };
+        pRun->click();
+        QVERIFY(bHiddenDuringRun);
     }
 };
 

@@ -50,17 +50,26 @@ HRESULT CRecordingAnnotations::CreateInstance(IUnknown* pOuter, REFIID riid, voi
 HRESULT CRecordingAnnotations::SetHwndPropStr(HWND hWnd, DWORD nObject, DWORD nChild,
                                               MSAAPROPID property, LPCWSTR pszText)
 {
-    if (nObject != static_cast<DWORD>(OBJID_CLIENT) || nChild != CHILDID_SELF ||
-        !IsEqualGUID(property, PROPID_ACC_NAME))
+    if (nObject != static_cast<DWORD>(OBJID_CLIENT) || nChild != CHILDID_SELF)
     {
         return E_INVALIDARG;
     }
-    m_names[hWnd] = pszText;
-    return S_OK;
+    if (IsEqualGUID(property, PROPID_ACC_NAME))
+    {
+        m_names[hWnd] = pszText;
+        return S_OK;
+    }
+    if (IsEqualGUID(property, PROPID_ACC_DESCRIPTION))
+    {
+        m_descriptions[hWnd] = pszText;
+        return S_OK;
+    }
+    return E_INVALIDARG;
 }
 
 HRESULT CRecordingAnnotations::ClearHwndProps(HWND hWnd, DWORD, DWORD, const MSAAPROPID*, int)
 {
+    m_descriptions.erase(hWnd);
     m_nCleared += static_cast<int>(m_names.erase(hWnd));
     return S_OK;
 }

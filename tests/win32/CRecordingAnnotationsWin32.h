@@ -20,6 +20,7 @@ public:
     std::wstring GetName(HWND hWnd) const;
 
     std::map<HWND, std::wstring> m_names;
+    std::map<HWND, std::wstring> m_descriptions;
     int m_nCleared = 0; // windows whose names were cleared
 
     // IUnknown: the object lives on the test's stack; references are not counted.

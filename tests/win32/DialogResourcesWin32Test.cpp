@@ -275,6 +275,7 @@ TEST(MainDialogTemplate, HoldsTheControlsInTheirOrder)
         {IDC_DISK_UNK, L"Static", L"UNK"},
         {kNoId, L"Static", L"/"},
         {IDC_CLOCK_UNK, L"Static", L"UNK"},
+        {IDC_SUMMARY, L"Static", L""},
     };
     const std::vector<HWND> aChildren = ListChildren(dialog.Get());
     ASSERT_EQ(aChildren.size(), aExpected.size());
@@ -284,8 +285,9 @@ TEST(MainDialogTemplate, HoldsTheControlsInTheirOrder)
         EXPECT_EQ(ReadClass(aChildren[i]), aExpected[i].pszClass) << "control " << i + 1;
         EXPECT_EQ(ReadText(aChildren[i]), aExpected[i].pszText) << "control " << i + 1;
         const LONG_PTR nStyle = GetWindowLongPtrW(aChildren[i], GWL_STYLE);
-        // Only the busy text starts hidden; the buttons are on the tab path.
-        EXPECT_EQ((nStyle & WS_VISIBLE) != 0, aExpected[i].nId != IDC_RUNNING)
+        // Only the busy text and the summary start hidden; the buttons are on the tab path.
+        EXPECT_EQ((nStyle & WS_VISIBLE) != 0,
+                  aExpected[i].nId != IDC_RUNNING && aExpected[i].nId != IDC_SUMMARY)
             << "control " << i + 1;
         if (aExpected[i].nId != kNoId && std::wstring(aExpected[i].pszClass) == L"Button")
         {

@@ -12,6 +12,7 @@
 #include "win32/CModalAnswererWin32.h"
 #include "win32/CRecordingAnnotationsWin32.h"
 
+#include <commctrl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -393,7 +394,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SHelpCase{IDC_HELP_DISK, IDS_DISK_HELP_CAPTION, IDS_DISK_HELP_TEXT},
                       SHelpCase{IDC_HELP_CLOCK, IDS_CLOCK_HELP_CAPTION, IDS_CLOCK_HELP_TEXT}));
 
-TEST_F(RigvetDialogWin32, SystemMenuEndsWithTheAboutEntry)
+TEST_F(RigvetDialogWin32, SystemMenuEndsWithTheAboutEntryAndTheResultEntries)
 {
     RunDialog(
         [&](HWND hDlg)
@@ -401,12 +402,17 @@ TEST_F(RigvetDialogWin32, SystemMenuEndsWithTheAboutEntry)
             HMENU hMenu = GetSystemMenu(hDlg, FALSE);
             ASSERT_NE(hMenu, nullptr);
             const int nCount = GetMenuItemCount(hMenu);
-            ASSERT_GE(nCount, 2);
-            EXPECT_EQ(GetMenuItemID(hMenu, nCount - 1), static_cast<UINT>(IDM_ABOUTBOX));
+            ASSERT_GE(nCount, 4);
+            const int nAbout = nCount - 3;
+            EXPECT_EQ(GetMenuItemID(hMenu, nAbout), static_cast<UINT>(IDM_ABOUTBOX));
             wchar_t szText[64] = {};
-            GetMenuStringW(hMenu, nCount - 1, szText, 64, MF_BYPOSITION);
+            GetMenuStringW(hMenu, nAbout, szText, 64, MF_BYPOSITION);
             EXPECT_STREQ(szText, L"&About Rigvet...");
-            EXPECT_TRUE(GetMenuState(hMenu, nCount - 2, MF_BYPOSITION) & MF_SEPARATOR);
+            EXPECT_TRUE(GetMenuState(hMenu, nAbout - 1, MF_BYPOSITION) & MF_SEPARATOR);
+            EXPECT_EQ(GetMenuItemID(hMenu, nCount - 2), static_cast<UINT>(IDM_COPYRESULTS));
+            EXPECT_EQ(GetMenuItemID(hMenu, nCount - 1), static_cast<UINT>(IDM_SAVERESULTS));
+            GetMenuStringW(hMenu, nCount - 1, szText, 64, MF_BYPOSITION);
+            EXPECT_STREQ(szText, L"&Save Results...\tCtrl+S");
         });
 }
 
@@ -546,5 +552,115 @@ TEST_F(RigvetDialogWin32, VerdictLabelsCarryTheirVerdictsForScreenReaders)
     // Every annotation is gone with the dialog: 18 labels, 6 buttons and the dialog.
     EXPECT_TRUE(annotations.m_names.empty());
     EXPECT_EQ(annotations.m_nCleared, 25);
+}
+
+TEST_F(RigvetDialogWin32, FinishedRunExplainsItsRowsAndSumsUpWhereTheBusyTextWas)
+{
+    CRecordingAnnotations annotations;
+    PrepareGoodMachine(m_steps);
+    m_steps.m_hardware.m_nFreeDiskMB = 812;
+    RunDialog(
+        [&](HWND hDlg)
+        {
+            auto DescriptionOf = [&](int nId)
+            { return annotations.m_descriptions[GetDlgItem(hDlg, nId)]; };
+            auto TooltipOf = [&](ERequirement requirement)
+            {
+                wchar_t szText[512] = {};
+                TTTOOLINFOW tool{};
+                tool.cbSize = sizeof(tool);
+                tool.hwnd = hDlg;
+                tool.uId = static_cast<UINT_PTR>(requirement);
+                tool.lpszText = szText;
+                SendMessageW(m_dialog.GetRowTooltips(), TTM_GETTEXTW, 512,
+                             reinterpret_cast<LPARAM>(&tool));
+                return std::wstring(szText);
+            };
+            HWND hSummary = GetDlgItem(hDlg, IDC_SUMMARY);
+            EXPECT_EQ(DescriptionOf(IDC_DISK_FAIL), L"Free Disk Space: not tested yet");
+            EXPECT_EQ(TooltipOf(ERequirement::FreeDisk), L"Free Disk Space: not tested yet");
+            EXPECT_FALSE(IsWindowVisible(hSummary));
+
+            RunTest(hDlg, IDNO);
+            EXPECT_EQ(DescriptionOf(IDC_DISK_PASS),
+                      L"Free Disk Space: FAIL - 812 MB free; 1024 MB (of 1,000,000 bytes) or more "
+                      L"must be free on the system drive. Free some space, then run the test "
+                      L"again.");
+            EXPECT_EQ(TooltipOf(ERequirement::FreeDisk), DescriptionOf(IDC_DISK_PASS));
+            EXPECT_THAT(DescriptionOf(IDC_DISPLAY_UNK),
+                        ::testing::StartsWith(L"Display Device: PASS - "));
+            wchar_t szSummary[128] = {};
+            GetWindowTextW(hSummary, szSummary, 128);
+            EXPECT_STREQ(szSummary, L"Not ready: Free Disk Space failed; Accurate System Time "
+                                    L"could not be checked.");
+            EXPECT_TRUE(IsWindowVisible(hSummary));
+
+            bool bHiddenDuringRun = false;
+            m_steps.m_onCapture = [&] { bHiddenDuringRun = !IsWindowVisible(hSummary); };
+            RunTest(hDlg, IDNO);
+            EXPECT_TRUE(bHiddenDuringRun);
+        });
+    EXPECT_TRUE(annotations.m_descriptions.empty());
+}
+
+// Ctrl+C as the dialog's modal loop passes it to the message filter.
+bool PressControlC(HWND hTarget)
+{
+    BYTE aKeys[256] = {};
+    GetKeyboardState(aKeys);
+    aKeys[VK_CONTROL] = 0x80;
+    SetKeyboardState(aKeys);
+    MSG message{hTarget, WM_KEYDOWN, 'C', 0x002E0001, 0, {}};
+    const bool bHandled = CallMsgFilterW(&message, MSGF_DIALOGBOX) != FALSE;
+    aKeys[VK_CONTROL] = 0;
+    SetKeyboardState(aKeys);
+    return bHandled;
+}
+
+std::wstring ReadClipboardText(HWND hOwner)
+{
+    std::wstring strText;
+    if (OpenClipboard(hOwner))
+    {
+        if (HANDLE hData = GetClipboardData(CF_UNICODETEXT))
+        {
+            strText = static_cast<const wchar_t*>(GlobalLock(hData));
+            GlobalUnlock(hData);
+        }
+        CloseClipboard();
+    }
+    return strText;
+}
+
+TEST_F(RigvetDialogWin32, CopyResultsPutsTheSixExplainedRowsOnTheClipboardAfterARun)
+{
+    PrepareGoodMachine(m_steps);
+    m_steps.m_hardware.m_nFreeDiskMB = 812;
+    RunDialog(
+        [&](HWND hDlg)
+        {
+            HMENU hSystemMenu = GetSystemMenu(hDlg, FALSE);
+            EXPECT_TRUE(GetMenuState(hSystemMenu, IDM_COPYRESULTS, MF_BYCOMMAND) & MF_GRAYED);
+            EXPECT_TRUE(GetMenuState(hSystemMenu, IDM_SAVERESULTS, MF_BYCOMMAND) & MF_GRAYED);
+            RunTest(hDlg, IDNO);
+            EXPECT_FALSE(GetMenuState(hSystemMenu, IDM_COPYRESULTS, MF_BYCOMMAND) & MF_GRAYED);
+            EXPECT_FALSE(GetMenuState(hSystemMenu, IDM_SAVERESULTS, MF_BYCOMMAND) & MF_GRAYED);
+
+            ASSERT_TRUE(PressControlC(GetDlgItem(hDlg, IDC_RUN_TEST)));
+            const std::wstring strText = ReadClipboardText(hDlg);
+            EXPECT_THAT(strText, ::testing::StartsWith(L"Rigvet 5.6.7.8\r\nMachine: "));
+            EXPECT_THAT(strText, ::testing::HasSubstr(L"Free Disk Space: FAIL (812 MB free)\r\n"
+                                                      L"    1024 MB (of 1,000,000 bytes)"));
+            std::size_t nRows = 0;
+            for (const wchar_t* pszVerdict : {L": PASS (", L": FAIL (", L": UNK ("})
+            {
+                for (std::size_t nAt = strText.find(pszVerdict); nAt != std::wstring::npos;
+                     nAt = strText.find(pszVerdict, nAt + 1))
+                {
+                    ++nRows;
+                }
+            }
+            EXPECT_EQ(nRows, 6u);
+        });
 }
 } // namespace

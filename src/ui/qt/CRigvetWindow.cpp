@@ -1,17 +1,28 @@
 #include "ui/qt/CRigvetWindow.h"
 
+#include "run/MessageBoxStyle.h"
+#include "support/CFileVersion.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
+#include "ui/cli/LiveRunResult.h"
+#include "ui/cli/MachineName.h"
+#include "ui/cli/ResultExplanation.h"
+#include "ui/cli/UtcTimeText.h"
 #include "ui/qt/CAboutWindow.h"
 #include "ui/qt/MessageBoxMapping.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSaveFile>
+#include <chrono>
 
 namespace
 {
@@ -46,7 +57,7 @@ CRigvetWindow::CRigvetWindow(IQualificationSteps& steps, const std::wstring& str
                              FRunModal fnRunModal)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      m_controller(*this, steps), m_units(font()), m_strModulePath(strModulePath),
+      m_steps(steps), m_controller(*this, steps), m_units(font()), m_strModulePath(strModulePath),
       m_fnRunModal(std::move(fnRunModal))
 {
     RegisterPictures();
@@ -116,6 +127,11 @@ void CRigvetWindow::CreateControls()
     m_pBusyText->setObjectName(GetControlName(1009));
     m_pBusyText->setAlignment(Qt::AlignCenter);
     m_pBusyText->hide();
+    // The verdicts in one sentence after a run, where the busy text was.
+    m_pSummaryText = CreateStatic(QString(), 7, 154, 377, kLabelHeight);
+    m_pSummaryText->setObjectName(QStringLiteral("summaryText"));
+    m_pSummaryText->setAlignment(Qt::AlignCenter);
+    m_pSummaryText->hide();
 
     CreateRow(ERequirement::Updates, 1016, kLeftColumnX, nRow3);
     CreateHelpButton(ERequirement::Clock, 1017, kRightColumnX, nRow3);
@@ -142,6 +158,7 @@ void CRigvetWindow::CreateRow(ERequirement requirement, int nHelpButtonId, int n
     const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
     QLabel* pName = CreateStatic(strName + QStringLiteral("?"), nColumnX, nRowY, 88, kLabelHeight);
     pName->setObjectName(QStringLiteral("name%1").arg(nHelpButtonId));
+    m_aRowLabels.emplace_back(requirement, pName);
 
     int nX = nColumnX + 90;
     for (const SResultLabel& label : g_aResultLabels)
@@ -159,6 +176,7 @@ void CRigvetWindow::CreateRow(ERequirement requirement, int nHelpButtonId, int n
         QLabel* pWord = CreateStatic(strWord, nX, nRowY, 20, kLabelHeight);
         pWord->setObjectName(GetControlName(label.nControlId));
         pWord->setAccessibleName(strName + QStringLiteral(" ") + strWord);
+        m_aRowLabels.emplace_back(requirement, pWord);
         nX += 21;
     }
 }
@@ -190,7 +208,25 @@ void CRigvetWindow::CreateAboutAction()
     m_pAboutAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_pAboutAction, &QAction::triggered, this, &CRigvetWindow::ShowAboutBox);
     addAction(m_pAboutAction);
+    m_pCopyAction = CreateResultAction(QStringLiteral("Copy Results"), QStringLiteral("copyAction"),
+                                       QKeySequence::Copy);
+    connect(m_pCopyAction, &QAction::triggered, this, &CRigvetWindow::CopyResults);
+    m_pSaveAction = CreateResultAction(QStringLiteral("Save Results..."),
+                                       QStringLiteral("saveAction"), QKeySequence::Save);
+    connect(m_pSaveAction, &QAction::triggered, this, &CRigvetWindow::SaveResults);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QAction* CRigvetWindow::CreateResultAction(const QString& strText, const QString& strName,
+                                           const QKeySequence& shortcut)
+{
+    QAction* pAction = new QAction(strText, this);
+    pAction->setObjectName(strName);
+    pAction->setShortcut(shortcut);
+    pAction->setShortcutContext(Qt::WindowShortcut);
+    pAction->setEnabled(false); // there is no result to hand on before a run has finished
+    addAction(pAction);
+    return pAction;
 }
 
 QLabel* CRigvetWindow::GetResultLabel(ERequirement requirement, ELabelWord word) const
@@ -217,8 +253,90 @@ void CRigvetWindow::RefreshResultLabels()
         QPalette palette = pLabel->palette();
         palette.setColor(QPalette::WindowText, ToColor(colour));
         pLabel->setPalette(palette);
-        pLabel->setAccessibleDescription(
-            QString::fromStdWString(GetVerdictDescription(label.requirement, verdict)));
+    }
+    RefreshExplanations();
+}
+
+void CRigvetWindow::RefreshExplanations()
+{
+    const bool bFinished = m_controller.m_bFinished;
+    if (!bFinished)
+    {
+        m_strFinishedTime.clear();
+    }
+    else if (m_strFinishedTime.empty())
+    {
+        m_strFinishedTime = FormatUtcTime(std::chrono::system_clock::now());
+    }
+    const SQualificationResult result =
+        bFinished ? DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0))
+                  : SQualificationResult();
+    for (const auto& [requirement, pLabel] : m_aRowLabels)
+    {
+        std::wstring strText = GetVerdictDescription(requirement, std::nullopt);
+        for (const SRequirementResult& row : result.aRequirements)
+        {
+            if (row.requirement == requirement)
+            {
+                strText = FormatRowExplanation(row, EAdvicePlatform::Linux);
+            }
+        }
+        pLabel->setToolTip(QString::fromStdWString(strText));
+        pLabel->setAccessibleDescription(QString::fromStdWString(strText));
+    }
+    const QString strSummary = QString::fromStdWString(FormatResultSummary(result));
+    m_pSummaryText->setText(strSummary);
+    m_pSummaryText->setAccessibleName(strSummary);
+    m_pSummaryText->setVisible(!strSummary.isEmpty());
+    m_pCopyAction->setEnabled(bFinished);
+    m_pSaveAction->setEnabled(bFinished);
+}
+
+std::string CRigvetWindow::FormatResultFor(const std::wstring& strFileName) const
+{
+    CFileVersion version;
+    version.Read(m_strModulePath.empty() ? nullptr : m_strModulePath.c_str(), false);
+    const SResultContext context{m_strFinishedTime, GetMachineName(), version.ToString()};
+    return FormatSavedResult(
+        DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0)), context,
+        strFileName);
+}
+
+void CRigvetWindow::CopyResults()
+{
+    if (m_controller.m_bFinished)
+    {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(FormatResultFor(L"")));
+    }
+}
+
+void CRigvetWindow::SaveResults()
+{
+    if (!m_controller.m_bFinished)
+    {
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Save Results"), QString(),
+                       QStringLiteral("Text (*.txt);;JSON (*.json)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(QStringLiteral("rigvet-result.txt"));
+    m_fnRunModal(dialog);
+    if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    {
+        return;
+    }
+    const QString strPath = dialog.selectedFiles().constFirst();
+    const std::string strContent = FormatResultFor(strPath.toStdWString());
+    QSaveFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(strContent.data(), static_cast<qint64>(strContent.size())) !=
+            static_cast<qint64>(strContent.size()) ||
+        !file.commit())
+    {
+        ShowMessageBox(L"The results could not be saved to " + strPath.toStdWString() + L": " +
+                           file.errorString().toStdWString(),
+                       L"Save Results", MessageBoxStyle::kIconError);
     }
 }
 

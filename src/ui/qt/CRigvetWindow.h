@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -33,6 +35,9 @@ public:
     CRigvetDlg& GetController() { return m_controller; }
     QLabel* GetResultLabel(ERequirement requirement, ELabelWord word) const;
     QAction* GetAboutAction() const { return m_pAboutAction; }
+    QAction* GetCopyAction() const { return m_pCopyAction; }
+    QAction* GetSaveAction() const { return m_pSaveAction; }
+    QLabel* GetSummaryText() const { return m_pSummaryText; }
 
     int ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
                        unsigned int nStyle) override;
@@ -42,6 +47,9 @@ public:
     void Repaint() override;
 
     void ShowAboutBox();
+    // The finished run's text on the clipboard, and in a file the user names.
+    void CopyResults();
+    void SaveResults();
 
 private:
     void CreateControls();
@@ -49,14 +57,25 @@ private:
     QLabel* CreateStatic(const QString& strText, int nX, int nY, int nWidth, int nHeight);
     QPushButton* CreateHelpButton(ERequirement requirement, int nId, int nX, int nY);
     void CreateAboutAction();
+    QAction* CreateResultAction(const QString& strText, const QString& strName,
+                                const QKeySequence& shortcut);
     void RefreshResultLabels();
+    void RefreshExplanations();
+    std::string FormatResultFor(const std::wstring& strFileName) const;
 
+    IQualificationSteps& m_steps;
     CRigvetDlg m_controller;
     CDialogUnits m_units;
     std::wstring m_strModulePath;
     FRunModal m_fnRunModal;
     QPushButton* m_pRunButton = nullptr;
     QLabel* m_pBusyText = nullptr;
+    QLabel* m_pSummaryText = nullptr;
     QAction* m_pAboutAction = nullptr;
+    QAction* m_pCopyAction = nullptr;
+    QAction* m_pSaveAction = nullptr;
+    // Every label of each result row (name and verdict words), which carry its explanation.
+    std::vector<std::pair<ERequirement, QLabel*>> m_aRowLabels;
+    std::wstring m_strFinishedTime; // UTC, of the run shown; empty while none is
     QList<QWidget*> m_aTabOrder;
 };

@@ -10,12 +10,22 @@ bool CAccessibleNames::Connect()
 
 bool CAccessibleNames::SetName(HWND hWnd, const std::wstring& strName)
 {
+    return SetText(hWnd, PROPID_ACC_NAME, strName);
+}
+
+bool CAccessibleNames::SetDescription(HWND hWnd, const std::wstring& strDescription)
+{
+    return SetText(hWnd, PROPID_ACC_DESCRIPTION, strDescription);
+}
+
+bool CAccessibleNames::SetText(HWND hWnd, const MSAAPROPID& property, const std::wstring& strText)
+{
     if (!m_pServices)
     {
         return false;
     }
     const HRESULT hr = m_pServices->SetHwndPropStr(hWnd, static_cast<DWORD>(OBJID_CLIENT),
-                                                   CHILDID_SELF, PROPID_ACC_NAME, strName.c_str());
+                                                   CHILDID_SELF, property, strText.c_str());
     if (FAILED(hr))
     {
         return false;
@@ -31,11 +41,11 @@ void CAccessibleNames::Clear()
 {
     if (m_pServices)
     {
-        MSAAPROPID aProperties[] = {PROPID_ACC_NAME};
+        MSAAPROPID aProperties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
         for (HWND hWnd : m_aAnnotated)
         {
             m_pServices->ClearHwndProps(hWnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                        aProperties, 1);
+                                        aProperties, 2);
         }
     }
     m_aAnnotated.clear();

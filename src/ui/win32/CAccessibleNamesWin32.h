@@ -24,9 +24,13 @@ public:
     bool Connect();
     // True when the service took the name.
     bool SetName(HWND hWnd, const std::wstring& strName);
+    // The longer text read after the name: a result row's value, reason and advice.
+    bool SetDescription(HWND hWnd, const std::wstring& strDescription);
     void Clear();
 
 private:
+    bool SetText(HWND hWnd, const MSAAPROPID& property, const std::wstring& strText);
+
     CComRef<IAccPropServices> m_pServices;
     std::vector<HWND> m_aAnnotated;
 };

@@ -1,12 +1,21 @@
 #include "ui/win32/CRigvetDialogWin32.h"
 
+#include "support/CFileVersion.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
+#include "support/TextConvert.h"
 #include "support/UserAgent.h"
 #include "ui/DialogControls.h"
 #include "ui/DialogIds.h"
+#include "ui/cli/LiveRunResult.h"
+#include "ui/cli/MachineName.h"
+#include "ui/cli/ResultExplanation.h"
+#include "ui/cli/UtcTimeText.h"
 #include "ui/win32/AboutBoxWin32.h"
+#include "ui/win32/CDialogAcceleratorsWin32.h"
+#include "ui/win32/ResultTransferWin32.h"
 
+#include <chrono>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -42,7 +51,7 @@ private:
 } // namespace
 
 CRigvetDialogWin32::CRigvetDialogWin32(IQualificationSteps& steps, std::wstring strModulePath)
-    : m_controller(*this, steps), m_strModulePath(std::move(strModulePath)),
+    : m_steps(steps), m_controller(*this, steps), m_strModulePath(std::move(strModulePath)),
       m_pIcon(LoadApplicationIcon(SM_CXICON, SM_CYICON)),
       m_pSmallIcon(LoadApplicationIcon(SM_CXSMICON, SM_CYSMICON))
 {
@@ -50,9 +59,12 @@ CRigvetDialogWin32::CRigvetDialogWin32(IQualificationSteps& steps, std::wstring 
 
 void CRigvetDialogWin32::DoModal()
 {
+    CDialogAccelerators accelerators(IDM_COPYRESULTS, IDM_SAVERESULTS);
+    m_pAccelerators = &accelerators;
     const INT_PTR nResult =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RIGVET_DIALOG), nullptr,
                         DialogProc, reinterpret_cast<LPARAM>(this));
+    m_pAccelerators = nullptr;
     if (m_pHandlerException)
     {
         std::rethrow_exception(std::exchange(m_pHandlerException, nullptr));
@@ -116,6 +128,7 @@ INT_PTR CRigvetDialogWin32::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
         return OnCommand(LOWORD(wParam));
     case WM_DESTROY:
         m_accessibleNames.Clear();
+        m_rowTooltips.Destroy();
         return FALSE;
     case WM_NCDESTROY:
         SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
@@ -128,7 +141,12 @@ INT_PTR CRigvetDialogWin32::HandleMessage(UINT nMessage, WPARAM wParam, LPARAM l
 
 void CRigvetDialogWin32::OnInitDialog()
 {
+    if (m_pAccelerators != nullptr)
+    {
+        m_pAccelerators->Attach(m_hWnd);
+    }
     AppendAboutEntry();
+    m_rowTooltips.Create(m_hWnd);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_pIcon.get()));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_pSmallIcon.get()));
     g_strUserAgent = BuildUserAgent(m_strModulePath);
@@ -141,8 +159,9 @@ void CRigvetDialogWin32::OnInitDialog()
             m_accessibleNames.SetName(GetDlgItem(m_hWnd, button.nControlId),
                                       GetHelpButtonName(button.requirement));
         }
-        UpdateAccessibleNames();
     }
+    // Also the tooltips and the summary, which need no annotation service.
+    UpdateAccessibleNames();
 }
 
 void CRigvetDialogWin32::AppendAboutEntry()
@@ -158,17 +177,81 @@ void CRigvetDialogWin32::AppendAboutEntry()
         AppendMenuW(hSystemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(hSystemMenu, MF_STRING, IDM_ABOUTBOX, strAbout.c_str());
     }
+    // Unavailable until a run has finished: there is nothing to hand on before.
+    AppendMenuW(hSystemMenu, MF_STRING | MF_GRAYED, IDM_COPYRESULTS, L"&Copy Results\tCtrl+C");
+    AppendMenuW(hSystemMenu, MF_STRING | MF_GRAYED, IDM_SAVERESULTS, L"&Save Results...\tCtrl+S");
+}
+
+void CRigvetDialogWin32::EnableResultEntries(bool bEnable)
+{
+    HMENU hSystemMenu = GetSystemMenu(m_hWnd, FALSE);
+    const UINT nState = MF_BYCOMMAND | (bEnable ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(hSystemMenu, IDM_COPYRESULTS, nState);
+    EnableMenuItem(hSystemMenu, IDM_SAVERESULTS, nState);
+}
+
+std::string CRigvetDialogWin32::FormatResultFor(const std::wstring& strFileName) const
+{
+    CFileVersion version;
+    version.Read(m_strModulePath.empty() ? nullptr : m_strModulePath.c_str(), false);
+    const SResultContext context{m_strFinishedTime, GetMachineName(), version.ToString()};
+    return FormatSavedResult(
+        DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0)), context,
+        strFileName);
+}
+
+void CRigvetDialogWin32::CopyResults()
+{
+    if (m_controller.m_bFinished &&
+        !CopyTextToClipboard(m_hWnd, ToWindowsText(FormatResultFor(std::wstring()))))
+    {
+        ShowMessageBox(L"The results could not be put on the clipboard.", L"Copy Results",
+                       MB_OK | MB_ICONERROR);
+    }
+}
+
+void CRigvetDialogWin32::SaveResults()
+{
+    if (!m_controller.m_bFinished)
+    {
+        return;
+    }
+    const std::optional<std::wstring> strPath = AskSavePath(m_hWnd);
+    if (!strPath)
+    {
+        return;
+    }
+    std::string strContent = FormatResultFor(*strPath);
+    if (!IsJsonFileName(*strPath))
+    {
+        strContent = WideToUtf8(ToWindowsText(strContent)); // a text file for Notepad
+    }
+    DWORD nError = 0;
+    if (!WriteWholeFile(*strPath, strContent, nError))
+    {
+        ShowMessageBox(L"The results could not be saved to " + *strPath + L" (error " +
+                           std::to_wstring(nError) + L").",
+                       L"Save Results", MB_OK | MB_ICONERROR);
+    }
 }
 
 bool CRigvetDialogWin32::OnSysCommand(WPARAM nCommand)
 {
     // The system uses the four low bits of a system command itself.
-    if ((nCommand & 0xFFF0) != IDM_ABOUTBOX)
+    switch (nCommand & 0xFFF0)
     {
+    case IDM_ABOUTBOX:
+        ShowAboutBox(m_hWnd, m_strModulePath);
+        return true;
+    case IDM_COPYRESULTS:
+        CopyResults();
+        return true;
+    case IDM_SAVERESULTS:
+        SaveResults();
+        return true;
+    default:
         return false; // move, close and the rest: the system's default
     }
-    ShowAboutBox(m_hWnd, m_strModulePath);
-    return true;
 }
 
 bool CRigvetDialogWin32::OnPaint()
@@ -222,6 +305,12 @@ bool CRigvetDialogWin32::OnCommand(int nId)
     {
     case ID_HELP:
         return true; // asking for help does nothing
+    case IDM_COPYRESULTS:
+        CopyResults();
+        return true;
+    case IDM_SAVERESULTS:
+        SaveResults();
+        return true;
     case IDOK:
     case IDCANCEL:
         // The close box and the Escape key: the dialog's default ending.
@@ -241,6 +330,45 @@ void CRigvetDialogWin32::UpdateAccessibleNames()
             GetVerdictDescription(label.requirement,
                                   m_controller.GetShownVerdict(label.requirement)));
     }
+    UpdateExplanations();
+}
+
+void CRigvetDialogWin32::UpdateExplanations()
+{
+    const SQualificationResult result =
+        m_controller.m_bFinished
+            ? DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0))
+            : SQualificationResult();
+    for (const SResultLabel& label : g_aResultLabels)
+    {
+        std::wstring strText = GetVerdictDescription(label.requirement, std::nullopt);
+        for (const SRequirementResult& row : result.aRequirements)
+        {
+            if (row.requirement == label.requirement)
+            {
+                strText = FormatRowExplanation(row, EAdvicePlatform::Windows);
+            }
+        }
+        m_accessibleNames.SetDescription(GetDlgItem(m_hWnd, label.nControlId), strText);
+        if (label.word == ELabelWord::Pass)
+        {
+            m_rowTooltips.SetText(label.requirement, strText);
+        }
+    }
+    if (!m_controller.m_bFinished)
+    {
+        m_strFinishedTime.clear();
+    }
+    else if (m_strFinishedTime.empty())
+    {
+        m_strFinishedTime = FormatUtcTime(std::chrono::system_clock::now());
+    }
+    EnableResultEntries(m_controller.m_bFinished);
+    // A static control's text is also its accessible name.
+    HWND hSummary = GetDlgItem(m_hWnd, IDC_SUMMARY);
+    const std::wstring strSummary = FormatResultSummary(result);
+    SetWindowTextW(hSummary, strSummary.c_str());
+    ShowWindow(hSummary, strSummary.empty() ? SW_HIDE : SW_SHOW);
 }
 
 int CRigvetDialogWin32::ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,

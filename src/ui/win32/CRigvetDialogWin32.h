@@ -3,6 +3,8 @@
 #include "run/IRunView.h"
 #include "ui/CRigvetDlg.h"
 #include "ui/win32/CAccessibleNamesWin32.h"
+#include "ui/win32/CDialogAcceleratorsWin32.h"
+#include "ui/win32/CRowTooltipsWin32.h"
 
 #include <exception>
 #include <memory>
@@ -28,6 +30,8 @@ public:
     CRigvetDlg& GetController() { return m_controller; }
     // The dialog's window while it is open, else null.
     HWND GetWindow() const { return m_hWnd; }
+    // The tooltip control of the result rows while the dialog is open, else null.
+    HWND GetRowTooltips() const { return m_rowTooltips.GetWindow(); }
 
     int ShowMessageBox(const std::wstring& strText, const std::wstring& strCaption,
                        unsigned int nStyle) override;
@@ -48,16 +52,25 @@ private:
     void OnInitDialog();
     void AppendAboutEntry();
     bool OnSysCommand(WPARAM nCommand);
+    void EnableResultEntries(bool bEnable);
+    std::string FormatResultFor(const std::wstring& strFileName) const;
+    void CopyResults();
+    void SaveResults();
     bool OnPaint();
     INT_PTR OnCtlColor(UINT nMessage, HDC hDC, HWND hControl);
     bool OnCommand(int nId);
     void UpdateAccessibleNames();
+    void UpdateExplanations();
 
+    IQualificationSteps& m_steps;
     CRigvetDlg m_controller;
     std::wstring m_strModulePath;
     HWND m_hWnd = nullptr;
     CIcon m_pIcon;
     CIcon m_pSmallIcon;
     CAccessibleNames m_accessibleNames;
+    CRowTooltips m_rowTooltips;
     std::exception_ptr m_pHandlerException;
+    CDialogAccelerators* m_pAccelerators = nullptr; // while DoModal runs
+    std::wstring m_strFinishedTime;                 // UTC, of the run shown; empty while none is
 };

@@ -29,6 +29,21 @@ TEST(CommandLine, TheFirstArgumentThatIsNotASwitchIsTheLogPath)
     }
 }
 
+TEST(CommandLine, HelpAndVersionAreAskedForByTheirOwnSpellingsOnly)
+{
+    const std::pair<std::vector<std::wstring>, EDialogRequest> aCases[] = {
+        {{}, EDialogRequest::Run},
+        {{L"/tmp/q.log", L"-help", L"/?"}, EDialogRequest::Run},
+        {{L"q.log", L"--help"}, EDialogRequest::Help},
+        {{L"-h", L"--version"}, EDialogRequest::Help},
+        {{L"--version", L"--help"}, EDialogRequest::Version},
+    };
+    for (const auto& [aArguments, request] : aCases)
+    {
+        EXPECT_EQ(FindDialogRequest(aArguments), request);
+    }
+}
+
 TEST(TextConvert, RoundTripsUnicodeText)
 {
     const std::wstring strWide = L"Gr\u00fc\u00dfe \u2122 \U0001F600";

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "run/Verdict.h"
+#include "ui/cli/QualificationResult.h"
+
+#include <string>
+
+// The dialogs' words for a result, made from the console's rows so that both say the same:
+// each row's tooltip, the summary line under the results, and what Copy and Save hand on.
+
+// Which system the advice is worded for: its tools and settings differ.
+enum class EAdvicePlatform
+{
+    Windows,
+    Linux,
+};
+
+// What to do about a FAIL or UNK, one sentence ending in "run the test again."; empty for PASS.
+std::wstring GetRequirementAdvice(ERequirement requirement, EVerdict verdict,
+                                  EAdvicePlatform platform);
+
+// "Free Disk Space: FAIL - 812 MB free; <reason>. <advice>".
+std::wstring FormatRowExplanation(const SRequirementResult& row, EAdvicePlatform platform);
+
+// "Ready: all six requirements passed.", "Not ready: Display Device and Sound Device failed.",
+// "Not determined: Accurate System Time could not be checked."; empty without verdicts.
+std::wstring FormatResultSummary(const SQualificationResult& result);
+
+// The console's text of the result under a heading of program version, machine and time (UTC),
+// UTF-8 with '\n' line ends.
+std::string FormatResultCopyText(const SQualificationResult& result, const SResultContext& context);
+
+// True for a name that ends in ".json", in any letter case.
+bool IsJsonFileName(const std::wstring& strFileName);
+
+// What Save writes to a file of that name: the console's JSON when it ends in ".json" (in any
+// letter case), else the copy text.
+std::string FormatSavedResult(const SQualificationResult& result, const SResultContext& context,
+                              const std::wstring& strFileName);
