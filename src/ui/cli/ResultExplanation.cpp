@@ -1,6 +1,11 @@
 #include "ui/cli/ResultExplanation.h"
 
+#include "run/IQualificationSteps.h"
+#include "support/CFileVersion.h"
 #include "support/TextConvert.h"
+#include "ui/CRigvetDlg.h"
+#include "ui/cli/LiveRunResult.h"
+#include "ui/cli/MachineName.h"
 #include "ui/cli/ResultJson.h"
 #include "ui/cli/ResultText.h"
 
@@ -208,4 +213,15 @@ std::string FormatSavedResult(const SQualificationResult& result, const SResultC
 {
     return IsJsonFileName(strFileName) ? FormatDialogJson(result, context)
                                        : FormatResultCopyText(result, context);
+}
+
+std::string FormatDialogResult(const CRigvetDlg& controller, IQualificationSteps& steps,
+                               const std::wstring& strModulePath,
+                               const std::wstring& strFinishedTime, const std::wstring& strFileName)
+{
+    CFileVersion version;
+    version.Read(strModulePath.empty() ? nullptr : strModulePath.c_str(), false);
+    const SResultContext context{strFinishedTime, GetMachineName(), version.ToString()};
+    return FormatSavedResult(DescribeLiveResult(controller, IsSystemAtLeast(steps, kWindows8)),
+                             context, strFileName);
 }

@@ -5,6 +5,9 @@
 
 #include <string>
 
+class CRigvetDlg;
+class IQualificationSteps;
+
 // The dialogs' words for a result, made from the console's rows so that both say the same:
 // each row's tooltip, the summary line under the results, and what Copy and Save hand on.
 
@@ -37,3 +40,11 @@ bool IsJsonFileName(const std::wstring& strFileName);
 // letter case), else the copy text.
 std::string FormatSavedResult(const SQualificationResult& result, const SResultContext& context,
                               const std::wstring& strFileName);
+
+// What a dialog's Copy (no file name) and Save hand on after its finished run: the run's result
+// headed by this program's version (read from the module at strModulePath), this machine and the
+// time the run finished.
+std::string FormatDialogResult(const CRigvetDlg& controller, IQualificationSteps& steps,
+                               const std::wstring& strModulePath,
+                               const std::wstring& strFinishedTime,
+                               const std::wstring& strFileName);

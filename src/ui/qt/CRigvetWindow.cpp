@@ -1,12 +1,10 @@
 #include "ui/qt/CRigvetWindow.h"
 
 #include "run/MessageBoxStyle.h"
-#include "support/CFileVersion.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
 #include "ui/cli/LiveRunResult.h"
-#include "ui/cli/MachineName.h"
 #include "ui/cli/ResultExplanation.h"
 #include "ui/cli/UtcTimeText.h"
 #include "ui/qt/CAboutWindow.h"
@@ -269,7 +267,7 @@ void CRigvetWindow::RefreshExplanations()
         m_strFinishedTime = FormatUtcTime(std::chrono::system_clock::now());
     }
     const SQualificationResult result =
-        bFinished ? DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0))
+        bFinished ? DescribeLiveResult(m_controller, IsSystemAtLeast(m_steps, kWindows8))
                   : SQualificationResult();
     for (const auto& [requirement, pLabel] : m_aRowLabels)
     {
@@ -294,12 +292,8 @@ void CRigvetWindow::RefreshExplanations()
 
 std::string CRigvetWindow::FormatResultFor(const std::wstring& strFileName) const
 {
-    CFileVersion version;
-    version.Read(m_strModulePath.empty() ? nullptr : m_strModulePath.c_str(), false);
-    const SResultContext context{m_strFinishedTime, GetMachineName(), version.ToString()};
-    return FormatSavedResult(
-        DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0)), context,
-        strFileName);
+    return FormatDialogResult(m_controller, m_steps, m_strModulePath, m_strFinishedTime,
+                              strFileName);
 }
 
 void CRigvetWindow::CopyResults()

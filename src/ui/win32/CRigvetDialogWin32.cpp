@@ -1,6 +1,5 @@
 #include "ui/win32/CRigvetDialogWin32.h"
 
-#include "support/CFileVersion.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
@@ -8,7 +7,6 @@
 #include "ui/DialogControls.h"
 #include "ui/DialogIds.h"
 #include "ui/cli/LiveRunResult.h"
-#include "ui/cli/MachineName.h"
 #include "ui/cli/ResultExplanation.h"
 #include "ui/cli/UtcTimeText.h"
 #include "ui/win32/AboutBoxWin32.h"
@@ -192,12 +190,8 @@ void CRigvetDialogWin32::EnableResultEntries(bool bEnable)
 
 std::string CRigvetDialogWin32::FormatResultFor(const std::wstring& strFileName) const
 {
-    CFileVersion version;
-    version.Read(m_strModulePath.empty() ? nullptr : m_strModulePath.c_str(), false);
-    const SResultContext context{m_strFinishedTime, GetMachineName(), version.ToString()};
-    return FormatSavedResult(
-        DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0)), context,
-        strFileName);
+    return FormatDialogResult(m_controller, m_steps, m_strModulePath, m_strFinishedTime,
+                              strFileName);
 }
 
 void CRigvetDialogWin32::CopyResults()
@@ -337,7 +331,7 @@ void CRigvetDialogWin32::UpdateExplanations()
 {
     const SQualificationResult result =
         m_controller.m_bFinished
-            ? DescribeLiveResult(m_controller, m_steps.IsOsVersionOrGreater(6, 2, 0))
+            ? DescribeLiveResult(m_controller, IsSystemAtLeast(m_steps, kWindows8))
             : SQualificationResult();
     for (const SResultLabel& label : g_aResultLabels)
     {
