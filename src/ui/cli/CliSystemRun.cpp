@@ -23,7 +23,7 @@ int RunRigvetCliOnSystem(const std::vector<std::wstring>& aArguments, std::istre
     const std::wstring strModulePath = GetModulePath();
     CFileVersion version;
     version.Read(strModulePath.empty() ? nullptr : strModulePath.c_str(), false);
-    g_strUserAgent = FormatUserAgent(version);
+    SetUserAgent(version);
 
     const bool bOutputIsTerminal = IsTerminal(EStandardStream::Output);
     const SCliEnvironment environment{

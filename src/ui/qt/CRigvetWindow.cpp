@@ -71,7 +71,7 @@ CRigvetWindow::CRigvetWindow(IQualificationSteps& steps, const std::wstring& str
     CreateAboutAction();
     RefreshResultLabels();
 
-    g_strUserAgent = BuildUserAgent(m_strModulePath);
+    SetUserAgentFromModule(m_strModulePath);
 }
 
 void CRigvetWindow::RunModalBox(QDialog& box)

@@ -147,7 +147,7 @@ void CRigvetDialogWin32::OnInitDialog()
     m_rowTooltips.Create(m_hWnd);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_pIcon.get()));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_pSmallIcon.get()));
-    g_strUserAgent = BuildUserAgent(m_strModulePath);
+    SetUserAgentFromModule(m_strModulePath);
 
     if (m_accessibleNames.Connect())
     {
