@@ -82,15 +82,23 @@ std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
 bool CPugiXmlDocument::Load(const std::wstring& strPath)
 {
     const SReachedPath path = ReachPath(WideToUtf8(strPath));
+    CXmlTreeBuilder builder(m_document);
     EFileReadError readError = EFileReadError::None;
-    const std::optional<std::vector<char>> aContent = ReadRegularFileAt(
-        path.nFolderFd, path.strName, !path.bInHeldFolder, kMaxReportBytes, &readError);
-    if (!aContent)
+    // The parser takes the report as it is read, so that no copy of it is held beside the tree.
+    const bool bRead = ReadRegularFileChunksAt(
+        path.nFolderFd, path.strName, !path.bInHeldFolder, kMaxReportBytes,
+        [&builder](const char* pData, std::size_t nBytes) { return builder.Feed(pData, nBytes); },
+        &readError);
+    SXmlParseError error;
+    const bool bParsed = builder.Finish(error);
+    if (!bRead)
     {
+        m_document.reset();
         m_strLoadError = DescribeFileReadError(readError);
         return false;
     }
-    return LoadContent(*aContent);
+    m_strLoadError = bParsed ? std::wstring() : DescribeXmlParseError(error.nLine);
+    return bParsed;
 }
 
 bool CPugiXmlDocument::LoadContent(const std::vector<char>& aContent)

@@ -5,6 +5,7 @@
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -26,9 +27,9 @@ struct SBuildState
 {
     pugi::xml_node current;
     std::string strPendingText;
-    SXmlParseError* pError = nullptr;
+    SXmlParseError error;
     xmlParserCtxtPtr pParser = nullptr;
-    std::size_t nTextLeft = 0; // the character data still allowed
+    std::size_t nTextLeft = kMinTextLimit; // the character data still allowed
 };
 
 SBuildState& StateOf(void* pContext)
@@ -78,10 +79,10 @@ bool TakeText(SBuildState& state, int nLength)
         state.nTextLeft -= nBytes;
         return true;
     }
-    if (state.pError->strMessage.empty())
+    if (state.error.strMessage.empty())
     {
-        state.pError->nLine = xmlSAX2GetLineNumber(state.pParser);
-        state.pError->strMessage = "entities expand to more text than the document can hold";
+        state.error.nLine = xmlSAX2GetLineNumber(state.pParser);
+        state.error.strMessage = "entities expand to more text than the document can hold";
     }
     xmlStopParser(state.pParser);
     return false;
@@ -120,13 +121,13 @@ void OnError(void* pContext, xmlErrorPtr pError)
         return; // warnings and namespace errors leave the document well-formed
     }
     SBuildState& state = StateOf(pContext);
-    if (state.pError->strMessage.empty())
+    if (state.error.strMessage.empty())
     {
-        state.pError->nLine = pError->line;
-        state.pError->strMessage = pError->message != nullptr ? pError->message : "";
-        while (!state.pError->strMessage.empty() && state.pError->strMessage.back() == '\n')
+        state.error.nLine = pError->line;
+        state.error.strMessage = pError->message != nullptr ? pError->message : "not well-formed";
+        while (!state.error.strMessage.empty() && state.error.strMessage.back() == '\n')
         {
-            state.pError->strMessage.pop_back();
+            state.error.strMessage.pop_back();
         }
     }
 }
@@ -185,44 +186,113 @@ struct SParserDeleter
 };
 } // namespace
 
-bool BuildXmlTree(const std::vector<char>& aContent, pugi::xml_document& document,
-                  SXmlParseError& error)
+struct CXmlTreeBuilder::SState : SBuildState
+{
+    explicit SState(pugi::xml_document& target) : document(target) {}
+
+    pugi::xml_document& document;
+    xmlSAXHandler handler = MakeHandler();
+    std::unique_ptr<xmlParserCtxt, SParserDeleter> pContext;
+    std::string strHead; // the first bytes, until there are enough to tell the encoding
+    bool bFailed = false;
+
+    // The parser starts with the first four bytes, from which it tells the encoding.
+    bool Start()
+    {
+        pContext.reset(xmlCreatePushParserCtxt(&handler, nullptr, strHead.data(),
+                                               static_cast<int>(strHead.size()), nullptr));
+        if (!pContext)
+        {
+            error.strMessage = "the XML parser could not be started";
+            return false;
+        }
+        pContext->_private = static_cast<SBuildState*>(this);
+        pParser = pContext.get();
+        xmlCtxtUseOptions(pParser, XML_PARSE_NOENT | XML_PARSE_NONET);
+        return true;
+    }
+
+    bool Parse(const char* pData, std::size_t nBytes, bool bLast)
+    {
+        xmlParseChunk(pParser, pData, static_cast<int>(nBytes), bLast ? 1 : 0);
+        bFailed = bFailed || !pParser->wellFormed || pParser->disableSAX != 0 ||
+                  !error.strMessage.empty();
+        return !bFailed;
+    }
+};
+
+CXmlTreeBuilder::CXmlTreeBuilder(pugi::xml_document& document)
+    : m_pState(std::make_unique<SState>(document))
 {
     ConfigureLibxml2Once();
     xmlSetGenericErrorFunc(nullptr, IgnoreGenericError); // per thread
     document.reset();
-    error = SXmlParseError();
-    SBuildState state{
-        document, {}, &error, nullptr, std::max(kMinTextLimit, aContent.size() * kMaxTextPerByte)};
-    xmlSAXHandler handler = MakeHandler();
-    // The first bytes go with the context so that the encoding is detected from them.
-    const std::size_t nFirst = std::min<std::size_t>(aContent.size(), 4);
-    const std::unique_ptr<xmlParserCtxt, SParserDeleter> pParser(xmlCreatePushParserCtxt(
-        &handler, nullptr, aContent.data(), static_cast<int>(nFirst), nullptr));
-    if (!pParser)
+    m_pState->current = document;
+}
+
+CXmlTreeBuilder::~CXmlTreeBuilder() = default;
+
+bool CXmlTreeBuilder::Feed(const char* pData, std::size_t nBytes)
+{
+    SState& state = *m_pState;
+    if (state.bFailed)
     {
-        error.strMessage = "the XML parser could not be started";
         return false;
     }
-    pParser->_private = &state;
-    state.pParser = pParser.get();
-    xmlCtxtUseOptions(pParser.get(), XML_PARSE_NOENT | XML_PARSE_NONET);
-    std::size_t nOffset = nFirst;
-    do
+    state.nTextLeft += std::min(nBytes, std::numeric_limits<std::size_t>::max() / kMaxTextPerByte) *
+                       kMaxTextPerByte;
+    constexpr std::size_t kHeadBytes = 4;
+    while (!state.pContext && nBytes > 0)
     {
-        const std::size_t nBytes = std::min(kChunkBytes, aContent.size() - nOffset);
-        const bool bLast = nOffset + nBytes == aContent.size();
-        xmlParseChunk(pParser.get(), aContent.data() + nOffset, static_cast<int>(nBytes), bLast);
-        nOffset += nBytes;
-    } while (nOffset < aContent.size() && pParser->wellFormed && !pParser->disableSAX);
-    if (!pParser->wellFormed || !error.strMessage.empty())
-    {
-        if (error.strMessage.empty())
+        state.strHead += *pData++;
+        --nBytes;
+        if (state.strHead.size() == kHeadBytes && !state.Start())
         {
-            error.strMessage = "not well-formed";
+            state.bFailed = true;
+            return false;
         }
-        document.reset();
-        return false;
+    }
+    // Each piece at most one chunk, so that the parser's own buffer stays small.
+    while (state.pContext && nBytes > 0)
+    {
+        const std::size_t nPiece = std::min(nBytes, kChunkBytes);
+        if (!state.Parse(pData, nPiece, false))
+        {
+            return false;
+        }
+        pData += nPiece;
+        nBytes -= nPiece;
     }
     return true;
+}
+
+bool CXmlTreeBuilder::Finish(SXmlParseError& error)
+{
+    SState& state = *m_pState;
+    if (!state.bFailed && !state.pContext && !state.Start())
+    {
+        state.bFailed = true;
+    }
+    if (!state.bFailed)
+    {
+        state.Parse(nullptr, 0, true);
+    }
+    error = state.error;
+    if (state.bFailed && error.strMessage.empty())
+    {
+        error.strMessage = "not well-formed";
+    }
+    if (state.bFailed)
+    {
+        state.document.reset();
+    }
+    return !state.bFailed;
+}
+
+bool BuildXmlTree(const std::vector<char>& aContent, pugi::xml_document& document,
+                  SXmlParseError& error)
+{
+    CXmlTreeBuilder builder(document);
+    builder.Feed(aContent.data(), aContent.size());
+    return builder.Finish(error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -11,12 +13,32 @@ struct SXmlParseError
     std::string strMessage;
 };
 
-// Parses the bytes of one XML document with a conforming parser (libxml2) into the pugixml
-// document, which then answers the path queries. The parser checks well-formedness in full,
-// decodes the declared or detected encoding, expands the internal subset's entities within
-// libxml2's bounds against expansion attacks, and never loads an external entity or DTD. Only
-// what the queries and element texts need is kept: elements, their character data and CDATA
-// sections (apart, since element texts are trimmed around character data only). False, with
-// the error, when the bytes are not one well-formed document.
+// Parses one XML document with a conforming parser (libxml2) into the pugixml document, which
+// then answers the path queries. The parser checks well-formedness in full, decodes the declared
+// or detected encoding, expands the internal subset's entities within libxml2's bounds against
+// expansion attacks and a bound of its own on the text they make, and never loads an external
+// entity or DTD. Only what the queries and element texts need is kept: elements, their character
+// data and CDATA sections (apart, since element texts are trimmed around character data only).
+// The bytes are fed as they are read, so that no copy of a large report is held.
+class CXmlTreeBuilder
+{
+public:
+    explicit CXmlTreeBuilder(pugi::xml_document& document);
+    CXmlTreeBuilder(const CXmlTreeBuilder&) = delete;
+    CXmlTreeBuilder& operator=(const CXmlTreeBuilder&) = delete;
+    ~CXmlTreeBuilder();
+
+    // Parses the next bytes; false once the document is known not to be well-formed.
+    bool Feed(const char* pData, std::size_t nBytes);
+    // Ends the document. False, with the error and the document emptied, when the bytes fed were
+    // not one well-formed document.
+    bool Finish(SXmlParseError& error);
+
+private:
+    struct SState;
+    std::unique_ptr<SState> m_pState;
+};
+
+// The whole content at once.
 bool BuildXmlTree(const std::vector<char>& aContent, pugi::xml_document& document,
                   SXmlParseError& error);

@@ -14,13 +14,20 @@ enum class EFileReadError
     ReadFailed,
 };
 
-// Nothing, with the reason in *pError when the caller asked for it: how a reader gives up.
-inline std::nullopt_t FailRead(EFileReadError* pError, EFileReadError error)
+// False, with the reason in *pError when the caller asked for it: how a reader gives up.
+inline bool RefuseRead(EFileReadError* pError, EFileReadError error)
 {
     if (pError != nullptr)
     {
         *pError = error;
     }
+    return false;
+}
+
+// The same for a reader that returns its content.
+inline std::nullopt_t FailRead(EFileReadError* pError, EFileReadError error)
+{
+    RefuseRead(pError, error);
     return std::nullopt;
 }
 
