@@ -14,7 +14,7 @@ RIGVET_PACKAGES=(
     pciutils pci.ids libvulkan1 libvulkan-dev mesa-vulkan-drivers
     locales tzdata valgrind python3-jsonschema
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools googletest wine wine64
-    imagemagick x11-apps xdotool
+    imagemagick x11-apps xdotool tmux
 )
 # What making and testing the shipped files needs besides (scripts/package, scripts/test): CPack's
 # helpers for the Debian package, the package and metadata checkers, the manual page viewer, the

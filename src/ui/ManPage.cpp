@@ -9,19 +9,6 @@
 
 namespace
 {
-// The short text of an entry, which --help shows as a phrase, ends as a sentence before its
-// detail in the manual.
-std::string JoinText(const std::string& strText, const std::string& strDetail)
-{
-    if (strDetail.empty())
-    {
-        return strText;
-    }
-    const bool bEnded =
-        !strText.empty() && std::string_view(".:!?").find(strText.back()) != std::string_view::npos;
-    return strText + (bEnded ? " " : ". ") + strDetail;
-}
-
 bool IsPlaceholder(std::string_view strWord)
 {
     if (strWord.size() >= 3 && strWord.substr(strWord.size() - 3) == "...")
@@ -84,7 +71,7 @@ void AppendEntries(std::ostringstream& out, const char* pszTitle,
     {
         out << ".TP\n"
             << FormatRoffTerm(entry.strTerm, kind) << '\n'
-            << EscapeRoff(JoinText(entry.strText, entry.strDetail)) << '\n';
+            << EscapeRoff(JoinManualText(entry.strText, entry.strDetail)) << '\n';
     }
 }
 
@@ -173,6 +160,17 @@ std::string FormatManPage(const SProgramManual& manual, const SManualRelease& re
     }
     out << ".SH \"SEE ALSO\"\n" << FormatSeeAlso(manual.aSeeAlso) << '\n';
     return out.str();
+}
+
+std::string JoinManualText(const std::string& strText, const std::string& strDetail)
+{
+    if (strDetail.empty())
+    {
+        return strText;
+    }
+    const bool bEnded =
+        !strText.empty() && std::string_view(".:!?").find(strText.back()) != std::string_view::npos;
+    return strText + (bEnded ? " " : ". ") + strDetail;
 }
 
 std::string EscapeRoff(std::string_view strText)

@@ -9,6 +9,10 @@
 // ENVIRONMENT, FILES, EXAMPLES, the manual's own sections, SEE ALSO.
 std::string FormatManPage(const SProgramManual& manual, const SManualRelease& release);
 
+// The short text of an entry, which --help shows as a phrase, ended as a sentence before its
+// detail, as the manual and the reference give them.
+std::string JoinManualText(const std::string& strText, const std::string& strDetail);
+
 // Plain text as roff reads it literally: backslashes and minus signs escaped, a leading '.' or
 // '\'' kept from being read as a request.
 std::string EscapeRoff(std::string_view strText);

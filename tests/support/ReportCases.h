@@ -38,7 +38,7 @@ struct SHostileReportCase
     EHostileOutcome outcome;
     std::uint32_t nMemoryMB = 16384;
     // Where Wine's MSXML, which the Windows tests run on, is known to differ from Windows' own;
-    // the Windows tests skip the case (see the README's Limits).
+    // the Windows tests skip the case (see doc/cli.md, "How a report is read").
     bool bWineDiffers = false;
 };
 

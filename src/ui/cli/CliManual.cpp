@@ -59,7 +59,9 @@ SProgramManual BuildCliManual()
          "clock is not part of a report and reads UNK, so a judged report exits with 2 at best."},
         {"--system-drive DRIVE", "with --report: judge the free space of DRIVE (C:, /home)",
          "Without it, C: for a report written on Windows, and for a report of rigvet-dxdiag the "
-         "disk that holds the work folder here."},
+         "disk that a test here would judge: that of the home folder, never a file system in "
+         "memory (RIGVET_DRIVE_ROOT applies as in a test). A report that lists no such disk "
+         "has 0 MB free, FAIL."},
         {"--summary CSVFILE...",
          "sum up CSV files of rigvet-cli --csv or of the fleet playbook: the fleet at a glance",
          "Prints the number of machines, how many are ready (all PASS), not ready (a FAIL), not "

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // The CSV file of --csv: UTF-8, comma-separated, CRLF line ends, fields quoted as RFC 4180 asks.
-// Columns are documented in README "CSV file"; they are only ever added at the end.
+// Columns are documented in doc/cli.md "CSV file"; they are only ever added at the end.
 
 // The header line, with its line end.
 std::string GetCsvHeader();

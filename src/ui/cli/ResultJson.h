@@ -9,7 +9,7 @@
 // or goes away (new fields may be added within a version).
 inline constexpr int kResultJsonVersion = 1;
 
-// One result as a JSON object (see README "JSON output"), pretty-printed, UTF-8, with a final
+// One result as a JSON object (see doc/cli.md "JSON output"), pretty-printed, UTF-8, with a final
 // line break.
 std::string FormatResultJson(const SQualificationResult& result, const SResultContext& context);
 
