@@ -82,6 +82,8 @@ foreach(name IN ITEMS changelog THIRD-PARTY-NOTICES.md)
 endforeach()
 add_custom_target(rigvet_package_docs ALL DEPENDS ${compressed_docs})
 install(FILES ${made_folder}/copyright ${compressed_docs} DESTINATION ${doc_folder})
+install(FILES ${PROJECT_SOURCE_DIR}/res/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME rigvet)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rigvet)
