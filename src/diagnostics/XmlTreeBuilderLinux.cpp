@@ -120,6 +120,12 @@ void OnError(void* pContext, xmlErrorPtr pError)
     {
         return; // warnings and namespace errors leave the document well-formed
     }
+    // An encoding refused while the parser is made is reported before the state is attached;
+    // the parser is then marked not well-formed all the same.
+    if (pContext == nullptr || static_cast<xmlParserCtxtPtr>(pContext)->_private == nullptr)
+    {
+        return;
+    }
     SBuildState& state = StateOf(pContext);
     if (state.error.strMessage.empty())
     {
