@@ -1,5 +1,7 @@
 #include "ui/cli/FleetSummary.h"
 
+#include "ui/cli/ResultCsv.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -116,26 +118,6 @@ std::vector<std::vector<std::string>> ParseCsvRecords(std::string_view strText)
         }
     }
     return aRecords;
-}
-
-const char* GetRequirementCsvColumn(ERequirement requirement)
-{
-    switch (requirement)
-    {
-    case ERequirement::Display:
-        return "display";
-    case ERequirement::Sound:
-        return "sound";
-    case ERequirement::Updates:
-        return "updates";
-    case ERequirement::Memory:
-        return "memory";
-    case ERequirement::FreeDisk:
-        return "free_disk";
-    case ERequirement::Clock:
-        return "clock";
-    }
-    return "";
 }
 
 bool CFleetSummary::AddCsv(std::string_view strText, std::string& strError)

@@ -70,7 +70,3 @@ private:
     std::vector<SMachineRow> m_aRows; // one per machine, in the order they first appeared
     std::vector<std::pair<std::string, std::size_t>> m_aIndex; // sorted by machine name
 };
-
-// The CSV column of a requirement's verdict: "display", "sound", "updates", "memory",
-// "free_disk", "clock".
-const char* GetRequirementCsvColumn(ERequirement requirement);

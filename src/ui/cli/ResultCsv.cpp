@@ -7,6 +7,7 @@
 #include "ui/cli/ResultIds.h"
 #include "ui/cli/SystemIdentityResult.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -100,6 +101,13 @@ std::string GetVirtualizationField(const SQualificationResult& result)
     return result.aWarnings.empty() ? "no" : "yes";
 }
 } // namespace
+
+const char* GetRequirementCsvColumn(ERequirement requirement)
+{
+    const auto it = std::find(g_aRequirements.begin(), g_aRequirements.end(), requirement);
+    return it != g_aRequirements.end() ? kRequirementColumns[it - g_aRequirements.begin()].first
+                                       : "";
+}
 
 std::string GetCsvHeader()
 {

@@ -21,3 +21,7 @@ std::string QuoteCsvField(std::string_view strField);
 // A text field (names, paths, messages) quoted, and with a "'" in front when it begins with a
 // character that spreadsheet programs take for the start of a formula (= + - @ tab CR).
 std::string FormatCsvText(std::string_view strText);
+
+// The CSV column of a requirement's verdict: "display", "sound", "updates", "memory",
+// "free_disk", "clock".
+const char* GetRequirementCsvColumn(ERequirement requirement);

@@ -1,4 +1,5 @@
 #include "ui/cli/FleetSummary.h"
+#include "ui/cli/ResultCsv.h"
 
 #include <gtest/gtest.h>
 
