@@ -6,7 +6,7 @@
 #include "support/RecordingView.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 
 #include <gtest/gtest.h>
 

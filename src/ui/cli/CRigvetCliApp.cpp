@@ -3,7 +3,7 @@
 #include "support/PathSeparator.h"
 #include "support/RegularFile.h"
 #include "support/TextConvert.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "ui/cli/AppendFile.h"
 #include "ui/cli/CConsoleView.h"
 #include "ui/cli/CProgressLine.h"

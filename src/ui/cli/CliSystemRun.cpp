@@ -3,7 +3,7 @@
 #include "support/CFileVersion.h"
 #include "support/ModulePath.h"
 #include "support/UserAgent.h"
-#include "ui/CSystemSteps.h"
+#include "run/CSystemSteps.h"
 #include "ui/OverrideCheck.h"
 #include "ui/cli/CRigvetCliApp.h"
 #include "ui/cli/CliExitCodes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "ui/cli/QualificationResult.h"
 
 // The result of the dialog's last run: refused or cancelled when it did not get past the start,

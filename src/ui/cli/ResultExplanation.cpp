@@ -3,7 +3,7 @@
 #include "run/IQualificationSteps.h"
 #include "support/CFileVersion.h"
 #include "support/TextConvert.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "ui/cli/LiveRunResult.h"
 #include "ui/cli/MachineName.h"
 #include "ui/cli/ResultJson.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "run/IRunView.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "ui/ResultLabels.h"
 #include "ui/qt/DialogUnits.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "run/IRunView.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "ui/win32/CAccessibleNamesWin32.h"
 #include "ui/win32/CDialogAcceleratorsWin32.h"
 #include "ui/win32/CRowTooltipsWin32.h"

@@ -5,7 +5,7 @@
 #include "support/CommandLineArgumentsWin32.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
-#include "ui/CSystemSteps.h"
+#include "run/CSystemSteps.h"
 #include "ui/CommandLine.h"
 #include "ui/OverrideCheck.h"
 #include "ui/win32/CRigvetDialogWin32.h"

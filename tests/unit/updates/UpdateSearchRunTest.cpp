@@ -7,7 +7,7 @@
 #include "support/RecordingView.h"
 #include "support/TestFolder.h"
 #include "support/TextConvert.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 #include "updates/CFileUpdateAgent.h"
 #include "updates/SearchInstalledUpdates.h"
 

@@ -1,7 +1,7 @@
 #include "ui/cli/SavedReportJudgement.h"
 
 #include "support/TestFolder.h"
-#include "ui/CSystemSteps.h"
+#include "run/CSystemSteps.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/CSystemSteps.h"
+#include "run/CSystemSteps.h"
 
 #include "clock/InternetTimeSource.h"
 #include "clock/TimeServerUrl.h"

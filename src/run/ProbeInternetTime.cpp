@@ -3,7 +3,7 @@
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 
 namespace
 {

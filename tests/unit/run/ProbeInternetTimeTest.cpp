@@ -6,7 +6,7 @@
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 
 #include "run/MessageBoxStyle.h"
 #include "run/RequiredUpdates.h"

@@ -1,4 +1,4 @@
-#include "ui/CRigvetDlg.h"
+#include "run/CRigvetDlg.h"
 
 #include "support/FakeQualificationSteps.h"
 #include "support/LoadResourceString.h"
