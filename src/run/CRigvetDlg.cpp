@@ -15,22 +15,6 @@ constexpr const wchar_t* kUpdatesLogLine = L"The following updates were found on
 
 // Shown for a failure that is not one of the program's own, such as running out of memory.
 constexpr std::int32_t kUnexpectedErrorCode = -1;
-
-struct SRequirementHelp
-{
-    ERequirement requirement;
-    unsigned int nCaptionId;
-    unsigned int nTextId;
-};
-
-constexpr SRequirementHelp g_aRequirementHelp[] = {
-    {ERequirement::Display, IDS_DISPLAY_HELP_CAPTION, IDS_DISPLAY_HELP_TEXT},
-    {ERequirement::Sound, IDS_SOUND_HELP_CAPTION, IDS_SOUND_HELP_TEXT},
-    {ERequirement::Updates, IDS_UPDATES_HELP_CAPTION, IDS_UPDATES_HELP_TEXT},
-    {ERequirement::Memory, IDS_MEMORY_HELP_CAPTION, IDS_MEMORY_HELP_TEXT},
-    {ERequirement::FreeDisk, IDS_DISK_HELP_CAPTION, IDS_DISK_HELP_TEXT},
-    {ERequirement::Clock, IDS_CLOCK_HELP_CAPTION, IDS_CLOCK_HELP_TEXT},
-};
 } // namespace
 
 CRigvetDlg::CRigvetDlg(IRunView& view, IQualificationSteps& steps)
@@ -196,15 +180,10 @@ std::optional<EVerdict> CRigvetDlg::GetShownVerdict(ERequirement requirement)
 
 void CRigvetDlg::ShowRequirementHelp(ERequirement requirement)
 {
-    for (const SRequirementHelp& help : g_aRequirementHelp)
-    {
-        if (help.requirement == requirement)
-        {
-            m_view.ShowMessageBox(LoadResourceString(help.nTextId),
-                                  LoadResourceString(help.nCaptionId),
-                                  MessageBoxStyle::kOk | MessageBoxStyle::kIconInformation);
-        }
-    }
+    const SRequirementDescriptor& descriptor = GetRequirementDescriptor(requirement);
+    m_view.ShowMessageBox(LoadResourceString(descriptor.nHelpTextId),
+                          LoadResourceString(descriptor.nHelpCaptionId),
+                          MessageBoxStyle::kOk | MessageBoxStyle::kIconInformation);
 }
 
 void CRigvetDlg::ShowError(std::int32_t nCaptionCode, const std::wstring& strText)

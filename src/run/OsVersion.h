@@ -4,6 +4,14 @@
 #include <optional>
 #include <string_view>
 
+// The system a text is worded for: its tools and settings differ, and Linux merely answers as
+// Windows 8 or later.
+enum class ESystemFamily
+{
+    Windows,
+    Linux,
+};
+
 struct SOsVersion
 {
     std::uint16_t nMajor = 0;
@@ -30,3 +38,6 @@ std::optional<SOsVersion> ParseOsVersion(std::string_view strText);
 // every call. Implemented by the platform adapter.
 bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                           std::uint16_t nServicePackMajor);
+
+// The family of the system this build runs on. Implemented by the platform adapter.
+ESystemFamily GetRunningSystemFamily();

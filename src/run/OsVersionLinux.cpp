@@ -24,3 +24,8 @@ bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
     return IsOsVersionAtLeast(GetOsVersionOverride().value_or(kDefaultLinuxOsVersion), nMajor,
                               nMinor, nServicePackMajor);
 }
+
+ESystemFamily GetRunningSystemFamily()
+{
+    return ESystemFamily::Linux;
+}

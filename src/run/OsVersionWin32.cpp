@@ -17,3 +17,8 @@ bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
     return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
                               nConditions) != FALSE;
 }
+
+ESystemFamily GetRunningSystemFamily()
+{
+    return ESystemFamily::Windows;
+}

@@ -2,7 +2,7 @@
 
 const SResultLabel* FindResultLabel(int nControlId)
 {
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         if (label.nControlId == nControlId)
         {
@@ -14,11 +14,11 @@ const SResultLabel* FindResultLabel(int nControlId)
 
 std::optional<ERequirement> FindHelpButton(int nControlId)
 {
-    for (const SHelpButton& button : g_aHelpButtons)
+    for (const SRequirementDescriptor* pDescriptor : g_aRequirementDescriptors)
     {
-        if (button.nControlId == nControlId)
+        if (pDescriptor->controls.nHelpButtonId == nControlId)
         {
-            return button.requirement;
+            return pDescriptor->requirement;
         }
     }
     return std::nullopt;

@@ -18,12 +18,35 @@ EVerdict GetWordVerdict(ELabelWord word)
 
 SRgb GetUnknownColour(ERequirement requirement, bool bFinished, bool bInternetConsent)
 {
-    // Without consent the clock was never asked, so its "UNK" keeps the unfinished look.
-    const bool bGrey =
-        requirement == ERequirement::Clock ? bFinished && bInternetConsent : bFinished;
+    // Without consent such a requirement was never asked, so its "UNK" keeps the unfinished look.
+    const bool bGrey = GetRequirementDescriptor(requirement).bNeedsInternet
+                           ? bFinished && bInternetConsent
+                           : bFinished;
     return bGrey ? kLabelGrey : kLabelBlack;
 }
+
+std::array<SResultLabel, 3 * g_aRequirementDescriptors.size()> MakeResultLabels()
+{
+    std::array<SResultLabel, 3 * g_aRequirementDescriptors.size()> aLabels{};
+    std::size_t nIndex = 0;
+    for (const SRequirementDescriptor* pDescriptor : g_aRequirementDescriptors)
+    {
+        const SRequirementControls& controls = pDescriptor->controls;
+        aLabels[nIndex++] = {pDescriptor->requirement, ELabelWord::Pass, controls.nPassLabelId};
+        aLabels[nIndex++] = {pDescriptor->requirement, ELabelWord::Fail, controls.nFailLabelId};
+        aLabels[nIndex++] = {pDescriptor->requirement, ELabelWord::Unknown,
+                             controls.nUnknownLabelId};
+    }
+    return aLabels;
+}
 } // namespace
+
+const std::array<SResultLabel, 3 * g_aRequirementDescriptors.size()>& GetResultLabels()
+{
+    static const std::array<SResultLabel, 3 * g_aRequirementDescriptors.size()> aLabels =
+        MakeResultLabels();
+    return aLabels;
+}
 
 SRgb GetLabelColour(ERequirement requirement, ELabelWord word, bool bFinished,
                     bool bInternetConsent, EVerdict verdict)

@@ -36,26 +36,8 @@ struct SResultLabel
     int nControlId;
 };
 
-inline constexpr std::array<SResultLabel, 18> g_aResultLabels = {{
-    {ERequirement::Display, ELabelWord::Pass, 1001},
-    {ERequirement::Display, ELabelWord::Fail, 1002},
-    {ERequirement::Display, ELabelWord::Unknown, 1020},
-    {ERequirement::Sound, ELabelWord::Pass, 1003},
-    {ERequirement::Sound, ELabelWord::Fail, 1004},
-    {ERequirement::Sound, ELabelWord::Unknown, 1021},
-    {ERequirement::Memory, ELabelWord::Pass, 1005},
-    {ERequirement::Memory, ELabelWord::Fail, 1006},
-    {ERequirement::Memory, ELabelWord::Unknown, 1023},
-    {ERequirement::FreeDisk, ELabelWord::Pass, 1007},
-    {ERequirement::FreeDisk, ELabelWord::Fail, 1008},
-    {ERequirement::FreeDisk, ELabelWord::Unknown, 1024},
-    {ERequirement::Updates, ELabelWord::Pass, 1010},
-    {ERequirement::Updates, ELabelWord::Fail, 1011},
-    {ERequirement::Updates, ELabelWord::Unknown, 1022},
-    {ERequirement::Clock, ELabelWord::Pass, 1018},
-    {ERequirement::Clock, ELabelWord::Fail, 1019},
-    {ERequirement::Clock, ELabelWord::Unknown, 1025},
-}};
+// The labels of every requirement, PASS, FAIL and UNK, in the order of the requirements.
+const std::array<SResultLabel, 3 * g_aRequirementDescriptors.size()>& GetResultLabels();
 
 // The text colour of a label. verdict is the requirement's verdict of the finished run; it is
 // not looked at while bFinished is false.
@@ -66,5 +48,5 @@ SRgb GetLabelColour(ERequirement requirement, ELabelWord word, bool bFinished,
 std::wstring_view GetLabelWordText(ELabelWord word);
 
 // What assistive technology reads for a requirement's row, since colour alone shows the verdict:
-// "Display Device: PASS", or "Display Device: not tested yet" while no finished run is shown.
+// "<name>: PASS", or "<name>: not tested yet" while no finished run is shown.
 std::wstring GetVerdictDescription(ERequirement requirement, std::optional<EVerdict> verdict);

@@ -99,7 +99,7 @@ TEST_F(UpdateSearchCli, MissingUpdateFileEndsTheRunWith11000)
         HasSubstr("[Error Occurred - 11000]\nThe Windows Update Agent Knowledge Base search "
                   "has failed. The testing has been aborted.\n"));
     EXPECT_THAT(result.strOutput, Not(HasSubstr("[Error Occurred - 10003]")));
-    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (required updates missing)\n"));
+    EXPECT_THAT(result.strOutput, HasSubstr("Windows Updates: FAIL (update search failed)\n"));
     EXPECT_EQ(ReadTextFile(LogPath()), "");
 }
 } // namespace

@@ -1,7 +1,7 @@
 // The resources of rigvet.exe as the system finds them, and the two dialog templates as the
 // dialog manager builds them: ids, classes, texts, styles, order, sizes and fonts.
 #include "support/CFileVersion.h"
-#include "ui/DialogIds.h"
+#include "run/DialogIds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
 #include "ui/DialogControls.h"
-#include "ui/DialogIds.h"
+#include "run/DialogIds.h"
 #include "ui/win32/CRigvetDialogWin32.h"
 #include "win32/CModalAnswererWin32.h"
 #include "win32/CRecordingAnnotationsWin32.h"
@@ -71,7 +71,7 @@ struct SRowColours
 void ExpectRowColours(HWND hDlg, const std::vector<SRowColours>& aExpected)
 {
     ASSERT_EQ(aExpected.size(), 6u);
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         for (const SRowColours& row : aExpected)
         {
@@ -529,7 +529,7 @@ TEST_F(RigvetDialogWin32, VerdictLabelsCarryTheirVerdictsForScreenReaders)
             EXPECT_EQ(NameOf(IDC_CLOCK_UNK), L"Accurate System Time: not tested yet");
 
             RunTest(hDlg, IDNO);
-            for (const SResultLabel& label : g_aResultLabels)
+            for (const SResultLabel& label : GetResultLabels())
             {
                 const std::wstring strName = NameOf(label.nControlId);
                 switch (label.requirement)

@@ -1,9 +1,9 @@
 #include "ui/cli/CRigvetCliApp.h"
 
+#include "run/CRigvetDlg.h"
 #include "support/PathSeparator.h"
 #include "support/RegularFile.h"
 #include "support/TextConvert.h"
-#include "run/CRigvetDlg.h"
 #include "ui/cli/AppendFile.h"
 #include "ui/cli/CConsoleView.h"
 #include "ui/cli/CProgressLine.h"

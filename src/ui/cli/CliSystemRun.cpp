@@ -1,9 +1,9 @@
 #include "ui/cli/CliSystemRun.h"
 
+#include "run/CSystemSteps.h"
 #include "support/CFileVersion.h"
 #include "support/ModulePath.h"
 #include "support/UserAgent.h"
-#include "run/CSystemSteps.h"
 #include "ui/OverrideCheck.h"
 #include "ui/cli/CRigvetCliApp.h"
 #include "ui/cli/CliExitCodes.h"

@@ -25,7 +25,7 @@ enum class EMachineState
 
 struct SRequirementTally
 {
-    ERequirement requirement = ERequirement::Display;
+    ERequirement requirement{};
     int nPass = 0;
     int nFail = 0;
     int nUnknown = 0;

@@ -1,8 +1,8 @@
 #include "ui/cli/LiveRunResult.h"
 
+#include "run/RequirementResults.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
-#include "ui/cli/RequirementResults.h"
 #include "ui/cli/SystemIdentityResult.h"
 
 namespace
@@ -41,8 +41,8 @@ SQualificationResult DescribeLiveResult(const CRigvetDlg& dialog, bool bWindows8
         result.outcome = EResultOutcome::Error;
         result.error = facts.endingError;
     }
-    result.aRequirements =
-        DescribeLiveRun({*dialog.m_pResults, dialog.m_bInternetConsent, bWindows8OrLater, facts});
+    result.aRequirements = DescribeLiveRun({*dialog.m_pResults, dialog.m_bInternetConsent,
+                                            bWindows8OrLater, facts, GetRunningSystemFamily()});
     if (facts.system)
     {
         AttachSystemIdentity(result, *facts.system);

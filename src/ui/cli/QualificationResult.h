@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics/SystemIdentity.h"
+#include "run/RequirementResult.h"
 #include "run/RunFacts.h"
 #include "run/Verdict.h"
 
@@ -20,48 +21,10 @@ enum class EResultOutcome
     Cancelled, // Cancel at the consent question: nothing was tested
 };
 
-// The value a verdict was drawn from, in a form that scripts can read.
-struct SJudgedValue
-{
-    enum class EKind
-    {
-        None,     // nothing was measured
-        Decimal,  // fDecimal, in strUnit (the feature level)
-        Integer,  // llInteger, in strUnit (MB, seconds)
-        Boolean,  // bValue
-        Articles, // aArticles: the required update articles that were found
-    };
-    EKind kind = EKind::None;
-    double fDecimal = 0.0;
-    std::int64_t llInteger = 0;
-    bool bValue = false;
-    std::vector<std::wstring> aArticles;
-    std::wstring strUnit;
-};
-
-struct SRequirementResult
-{
-    ERequirement requirement = ERequirement::Display;
-    EVerdict verdict = EVerdict::Unknown;
-    SJudgedValue value;
-    std::wstring strValueText; // as shown beside the verdict: "feature level 12.1"
-    std::wstring strReason;    // for FAIL and UNK: why, in one line; empty for PASS
-};
-
 struct SResultWarning
 {
     std::wstring strId; // "virtualization"
     std::wstring strMessage;
-};
-
-// The operating-system class that picks the display and updates rules of a saved report.
-enum class ESystemClass
-{
-    Windows7,             // Windows 7 SP1 (or Server 2008 R2): the Windows 7 rules
-    Windows8OrLater,      // Windows 8, 8.1, 10, 11 and their servers
-    OlderThanWindows7Sp1, // refused, as a live run there would be
-    Linux,                // written by rigvet-dxdiag; Linux answers as Windows 8 or later
-    Unknown,              // the text names no usable version
 };
 
 // Where a judged report came from and what was read from it besides the verdicts.

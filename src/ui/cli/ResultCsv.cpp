@@ -1,9 +1,9 @@
 #include "ui/cli/ResultCsv.h"
 
+#include "run/JudgedValueText.h"
+#include "run/OperatingSystemClass.h"
 #include "support/TextConvert.h"
 #include "ui/cli/CliExitCodes.h"
-#include "ui/cli/JudgedValueText.h"
-#include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/ResultIds.h"
 #include "ui/cli/SystemIdentityResult.h"
 
@@ -16,16 +16,6 @@
 namespace
 {
 constexpr const char* kLineEnd = "\r\n";
-
-// The verdict and the measured value of each requirement, in the order of g_aRequirements.
-constexpr std::array<std::pair<const char*, const char*>, 6> kRequirementColumns = {{
-    {"display", "feature_level"},
-    {"sound", "sound_device"},
-    {"updates", "updates_found"},
-    {"memory", "memory_mb"},
-    {"free_disk", "free_disk_mb"},
-    {"clock", "clock_offset_s"},
-}};
 
 std::string Join(const std::vector<std::string>& aFields)
 {
@@ -104,9 +94,7 @@ std::string GetVirtualizationField(const SQualificationResult& result)
 
 const char* GetRequirementCsvColumn(ERequirement requirement)
 {
-    const auto it = std::find(g_aRequirements.begin(), g_aRequirements.end(), requirement);
-    return it != g_aRequirements.end() ? kRequirementColumns[it - g_aRequirements.begin()].first
-                                       : "";
+    return GetRequirementDescriptor(requirement).pszCsvColumn;
 }
 
 std::string GetCsvHeader()
@@ -114,10 +102,10 @@ std::string GetCsvHeader()
     std::vector<std::string> aColumns = {
         "time",           "machine",          "program_version", "source",  "report_path",
         "report_machine", "operating_system", "system_class",    "outcome", "exit_code"};
-    for (const auto& [pszVerdict, pszValue] : kRequirementColumns)
+    for (const SRequirementDescriptor* pDescriptor : g_aRequirementDescriptors)
     {
-        aColumns.emplace_back(pszVerdict);
-        aColumns.emplace_back(pszValue);
+        aColumns.emplace_back(pDescriptor->pszCsvColumn);
+        aColumns.emplace_back(pDescriptor->pszCsvValueColumn);
     }
     for (const char* pszColumn : {"virtualization", "error_code", "message"})
     {

@@ -22,6 +22,5 @@ std::string QuoteCsvField(std::string_view strField);
 // character that spreadsheet programs take for the start of a formula (= + - @ tab CR).
 std::string FormatCsvText(std::string_view strText);
 
-// The CSV column of a requirement's verdict: "display", "sound", "updates", "memory",
-// "free_disk", "clock".
+// The CSV column of a requirement's verdict, as its descriptor names it.
 const char* GetRequirementCsvColumn(ERequirement requirement);

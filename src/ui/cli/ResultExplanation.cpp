@@ -1,9 +1,9 @@
 #include "ui/cli/ResultExplanation.h"
 
+#include "run/CRigvetDlg.h"
 #include "run/IQualificationSteps.h"
 #include "support/CFileVersion.h"
 #include "support/TextConvert.h"
-#include "run/CRigvetDlg.h"
 #include "ui/cli/LiveRunResult.h"
 #include "ui/cli/MachineName.h"
 #include "ui/cli/ResultJson.h"
@@ -17,56 +17,6 @@
 
 namespace
 {
-struct SAdvice
-{
-    ERequirement requirement;
-    EVerdict verdict;
-    const wchar_t* pszWindows;
-    const wchar_t* pszLinux; // null: the Windows wording fits Linux too
-};
-
-// A value that the diagnostics report should have given.
-constexpr const wchar_t* kReportAdviceWindows =
-    L"Check that dxdiag runs on this PC and close other programs, then run the test again.";
-constexpr const wchar_t* kReportAdviceLinux =
-    L"Check that rigvet-dxdiag is installed with rigvet, then run the test again.";
-
-constexpr SAdvice kAdvice[] = {
-    {ERequirement::Display, EVerdict::Fail,
-     L"Install the graphics card's current driver, or use a PC whose graphics card supports "
-     L"feature level 11.0, then run the test again.",
-     L"Install the graphics driver of the card (Mesa or the maker's), or use a PC whose graphics "
-     L"card supports feature level 11.0, then run the test again."},
-    {ERequirement::Display, EVerdict::Unknown, kReportAdviceWindows, kReportAdviceLinux},
-    {ERequirement::Sound, EVerdict::Fail,
-     L"Connect or enable a sound device (Sound in the Control Panel), then run the test again.",
-     L"Connect a sound device and check that the system lists it (aplay -l), then run the test "
-     L"again."},
-    {ERequirement::Sound, EVerdict::Unknown, kReportAdviceWindows, kReportAdviceLinux},
-    {ERequirement::Updates, EVerdict::Fail,
-     L"Install the missing updates through Windows Update, restart, then run the test again.",
-     L"Add the missing updates to the list that RIGVET_UPDATES_FILE names, then run the test "
-     L"again."},
-    {ERequirement::Updates, EVerdict::Unknown,
-     L"Check that the Windows Update service can start, then run the test again.",
-     L"Check that the file RIGVET_UPDATES_FILE names can be read, then run the test again."},
-    {ERequirement::Memory, EVerdict::Fail,
-     L"Add memory (4 GB or more in all) or use a PC that has it, then run the test again.",
-     nullptr},
-    {ERequirement::Memory, EVerdict::Unknown, kReportAdviceWindows, kReportAdviceLinux},
-    {ERequirement::FreeDisk, EVerdict::Fail, L"Free some space, then run the test again.",
-     L"Free some space on the disk of the home folder, then run the test again."},
-    {ERequirement::FreeDisk, EVerdict::Unknown, kReportAdviceWindows, kReportAdviceLinux},
-    {ERequirement::Clock, EVerdict::Fail,
-     L"Let Windows set the time automatically (Date and time settings), then run the test "
-     L"again.",
-     L"Turn on time synchronisation (timedatectl set-ntp true), then run the test again."},
-    {ERequirement::Clock, EVerdict::Unknown,
-     L"Answer Yes to the internet question and check that this PC reaches the internet, then "
-     L"run the test again.",
-     nullptr},
-};
-
 // "A", "A and B", "A, B and C".
 std::wstring JoinNames(const std::vector<std::wstring>& aNames)
 {
@@ -123,16 +73,15 @@ std::string FormatDialogJson(const SQualificationResult& result, const SResultCo
 std::wstring GetRequirementAdvice(ERequirement requirement, EVerdict verdict,
                                   EAdvicePlatform platform)
 {
-    for (const SAdvice& advice : kAdvice)
+    if (verdict == EVerdict::Pass)
     {
-        if (advice.requirement == requirement && advice.verdict == verdict)
-        {
-            return platform == EAdvicePlatform::Linux && advice.pszLinux != nullptr
-                       ? advice.pszLinux
-                       : advice.pszWindows;
-        }
+        return std::wstring();
     }
-    return std::wstring();
+    const SRequirementAdvice& advice = GetRequirementDescriptor(requirement).advice;
+    const bool bFail = verdict == EVerdict::Fail;
+    const wchar_t* pszWindows = bFail ? advice.pszFailWindows : advice.pszUnknownWindows;
+    const wchar_t* pszLinux = bFail ? advice.pszFailLinux : advice.pszUnknownLinux;
+    return platform == EAdvicePlatform::Linux && pszLinux != nullptr ? pszLinux : pszWindows;
 }
 
 std::wstring FormatRowExplanation(const SRequirementResult& row, EAdvicePlatform platform)

@@ -12,21 +12,17 @@ class IQualificationSteps;
 // each row's tooltip, the summary line under the results, and what Copy and Save hand on.
 
 // Which system the advice is worded for: its tools and settings differ.
-enum class EAdvicePlatform
-{
-    Windows,
-    Linux,
-};
+using EAdvicePlatform = ESystemFamily;
 
 // What to do about a FAIL or UNK, one sentence ending in "run the test again."; empty for PASS.
 std::wstring GetRequirementAdvice(ERequirement requirement, EVerdict verdict,
                                   EAdvicePlatform platform);
 
-// "Free Disk Space: FAIL - 812 MB free; <reason>. <advice>".
+// "<name>: FAIL - <value>; <reason>. <advice>".
 std::wstring FormatRowExplanation(const SRequirementResult& row, EAdvicePlatform platform);
 
-// "Ready: all six requirements passed.", "Not ready: Display Device and Sound Device failed.",
-// "Not determined: Accurate System Time could not be checked."; empty without verdicts.
+// "Ready: all six requirements passed.", "Not ready: <name> and <name> failed.",
+// "Not determined: <name> could not be checked."; empty without verdicts.
 std::wstring FormatResultSummary(const SQualificationResult& result);
 
 // The console's text of the result under a heading of program version, machine and time (UTC),

@@ -2,22 +2,7 @@
 
 const char* GetRequirementId(ERequirement requirement)
 {
-    switch (requirement)
-    {
-    case ERequirement::Display:
-        return "display";
-    case ERequirement::Sound:
-        return "sound";
-    case ERequirement::Updates:
-        return "updates";
-    case ERequirement::Memory:
-        return "memory";
-    case ERequirement::FreeDisk:
-        return "freeDisk";
-    case ERequirement::Clock:
-        return "clock";
-    }
-    return "";
+    return GetRequirementDescriptor(requirement).pszId;
 }
 
 const char* GetOutcomeId(EResultOutcome outcome)

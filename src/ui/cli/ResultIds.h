@@ -5,7 +5,7 @@
 // The names that scripts read in the JSON and CSV output; they never change within a format
 // version.
 
-// "display", "sound", "updates", "memory", "freeDisk", "clock".
+// The JSON key of a requirement, as its descriptor names it.
 const char* GetRequirementId(ERequirement requirement);
 
 // "finished", "error", "refused", "cancelled".

@@ -1,8 +1,8 @@
 #include "ui/cli/ResultJson.h"
 
+#include "run/OperatingSystemClass.h"
 #include "support/TextConvert.h"
 #include "ui/cli/CliExitCodes.h"
-#include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/ResultIds.h"
 #include "ui/cli/SystemIdentityResult.h"
 

@@ -1,9 +1,9 @@
 #include "ui/cli/ResultText.h"
 
+#include "run/OperatingSystemClass.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
-#include "ui/cli/OperatingSystemClass.h"
 #include "ui/cli/TerminalText.h"
 
 // Text is built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + string.

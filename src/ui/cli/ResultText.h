@@ -6,7 +6,7 @@
 
 // The console's text for a result, UTF-8.
 
-// One line per requirement, "Display Device: PASS (feature level 12.1)", with the reason on an
+// One line per requirement, "<name>: PASS (<value>)", with the reason on an
 // indented line below a FAIL or UNK. With bColour the verdict word is coloured as in the dialog:
 // PASS green, FAIL red, UNK in the terminal's own colour.
 std::string FormatRequirementRows(const SQualificationResult& result, bool bColour);

@@ -2,12 +2,12 @@
 
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/XmlReport.h"
+#include "run/OperatingSystemClass.h"
+#include "run/RequirementResults.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
-#include "ui/cli/OperatingSystemClass.h"
-#include "ui/cli/RequirementResults.h"
 #include "ui/cli/SystemIdentityResult.h"
 
 #include <cwctype>

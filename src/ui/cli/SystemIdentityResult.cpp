@@ -1,7 +1,7 @@
 #include "ui/cli/SystemIdentityResult.h"
 
+#include "run/JudgedValueText.h"
 #include "support/TextConvert.h"
-#include "ui/cli/JudgedValueText.h"
 #include "ui/cli/ResultCsv.h"
 
 #include <charconv>
@@ -53,7 +53,8 @@ void AttachSystemIdentity(SQualificationResult& result, const SSystemIdentity& i
     const std::wstring strNote = FindDisplayNote(identity);
     for (SRequirementResult& row : result.aRequirements)
     {
-        if (row.requirement == ERequirement::Display && !row.strReason.empty() && !strNote.empty())
+        if (GetRequirementDescriptor(row.requirement).bReadFromAdapters && !row.strReason.empty() &&
+            !strNote.empty())
         {
             row.strReason += L"; " + strNote;
         }

@@ -20,7 +20,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
+#include <algorithm>
 #include <chrono>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -36,6 +39,31 @@ constexpr int kLabelHeight = 8;
 QString GetControlName(int nId)
 {
     return QStringLiteral("control%1").arg(nId);
+}
+
+int GetColumnX(const SRequirementControls& controls)
+{
+    return controls.nColumn == 0 ? kLeftColumnX : kRightColumnX;
+}
+
+int GetRowY(const SRequirementControls& controls)
+{
+    return kFirstRowY + controls.nRow * kRowSpacing;
+}
+
+// The rows as the Windows template lists them, and so in the tab order: top to bottom, left to
+// right.
+std::vector<const SRequirementDescriptor*> GetRowsInTemplateOrder()
+{
+    std::vector<const SRequirementDescriptor*> aRows(g_aRequirementDescriptors.begin(),
+                                                     g_aRequirementDescriptors.end());
+    std::sort(aRows.begin(), aRows.end(),
+              [](const SRequirementDescriptor* pLeft, const SRequirementDescriptor* pRight)
+              {
+                  return std::pair(pLeft->controls.nRow, pLeft->controls.nColumn) <
+                         std::pair(pRight->controls.nRow, pRight->controls.nColumn);
+              });
+    return aRows;
 }
 
 QColor ToColor(const SRgb& rgb)
@@ -91,13 +119,11 @@ void CRigvetWindow::CreateControls()
     connect(m_pRunButton, &QPushButton::clicked, this, [this] { m_controller.RunQualification(); });
     m_aTabOrder.append(m_pRunButton);
 
-    const int nRow2 = kFirstRowY + kRowSpacing;
-    const int nRow3 = kFirstRowY + 2 * kRowSpacing;
-    CreateHelpButton(ERequirement::Display, 1014, kLeftColumnX, kFirstRowY);
-    CreateHelpButton(ERequirement::Memory, 1012, kRightColumnX, kFirstRowY);
-    CreateHelpButton(ERequirement::Sound, 1015, kLeftColumnX, nRow2);
-    CreateHelpButton(ERequirement::FreeDisk, 1013, kRightColumnX, nRow2);
-    CreateHelpButton(ERequirement::Updates, 1016, kLeftColumnX, nRow3);
+    const std::vector<const SRequirementDescriptor*> aRows = GetRowsInTemplateOrder();
+    for (const SRequirementDescriptor* pDescriptor : aRows)
+    {
+        CreateHelpButton(*pDescriptor);
+    }
 
     QLabel* pBanner = CreateStatic(QString(), 70, 6, 251, 44);
     pBanner->setObjectName(QStringLiteral("banner"));
@@ -115,10 +141,10 @@ void CRigvetWindow::CreateControls()
         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px; }"));
     pGroup->lower(); // the rows are the dialog's children and must draw above the frame
 
-    CreateRow(ERequirement::Display, 1014, kLeftColumnX, kFirstRowY);
-    CreateRow(ERequirement::Memory, 1012, kRightColumnX, kFirstRowY);
-    CreateRow(ERequirement::Sound, 1015, kLeftColumnX, nRow2);
-    CreateRow(ERequirement::FreeDisk, 1013, kRightColumnX, nRow2);
+    for (const SRequirementDescriptor* pDescriptor : aRows)
+    {
+        CreateRow(*pDescriptor);
+    }
 
     m_pBusyText = CreateStatic(QStringLiteral("Test is running... please wait a moment..."), 7, 154,
                                377, kLabelHeight);
@@ -130,10 +156,6 @@ void CRigvetWindow::CreateControls()
     m_pSummaryText->setObjectName(QStringLiteral("summaryText"));
     m_pSummaryText->setAlignment(Qt::AlignCenter);
     m_pSummaryText->hide();
-
-    CreateRow(ERequirement::Updates, 1016, kLeftColumnX, nRow3);
-    CreateHelpButton(ERequirement::Clock, 1017, kRightColumnX, nRow3);
-    CreateRow(ERequirement::Clock, 1017, kRightColumnX, nRow3);
 
     for (qsizetype i = 1; i < m_aTabOrder.size(); ++i)
     {
@@ -150,16 +172,19 @@ QLabel* CRigvetWindow::CreateStatic(const QString& strText, int nX, int nY, int 
     return pLabel;
 }
 
-void CRigvetWindow::CreateRow(ERequirement requirement, int nHelpButtonId, int nColumnX, int nRowY)
+void CRigvetWindow::CreateRow(const SRequirementDescriptor& descriptor)
 {
+    const ERequirement requirement = descriptor.requirement;
+    const int nColumnX = GetColumnX(descriptor.controls);
+    const int nRowY = GetRowY(descriptor.controls);
     // "Name?  PASS / FAIL / UNK" with the "?" button after it.
     const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
     QLabel* pName = CreateStatic(strName + QStringLiteral("?"), nColumnX, nRowY, 88, kLabelHeight);
-    pName->setObjectName(QStringLiteral("name%1").arg(nHelpButtonId));
+    pName->setObjectName(QStringLiteral("name%1").arg(descriptor.controls.nHelpButtonId));
     m_aRowLabels.emplace_back(requirement, pName);
 
     int nX = nColumnX + 90;
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         if (label.requirement != requirement)
         {
@@ -179,14 +204,15 @@ void CRigvetWindow::CreateRow(ERequirement requirement, int nHelpButtonId, int n
     }
 }
 
-QPushButton* CRigvetWindow::CreateHelpButton(ERequirement requirement, int nId, int nColumnX,
-                                             int nRowY)
+QPushButton* CRigvetWindow::CreateHelpButton(const SRequirementDescriptor& descriptor)
 {
+    const ERequirement requirement = descriptor.requirement;
     QPushButton* pButton = new QPushButton(QStringLiteral("?"), this);
-    pButton->setObjectName(GetControlName(nId));
+    pButton->setObjectName(GetControlName(descriptor.controls.nHelpButtonId));
     pButton->setFlat(true);
     pButton->setAutoDefault(false);
-    pButton->setGeometry(m_units.ToPixels(nColumnX + 160, nRowY - 3, 14, 14));
+    pButton->setGeometry(m_units.ToPixels(GetColumnX(descriptor.controls) + 160,
+                                          GetRowY(descriptor.controls) - 3, 14, 14));
     const QString strName = QString::fromStdWString(std::wstring(GetRequirementName(requirement)));
     pButton->setAccessibleName(QStringLiteral("Explain ") + strName);
     pButton->setToolTip(QStringLiteral("What is required: ") + strName);
@@ -229,7 +255,7 @@ QAction* CRigvetWindow::CreateResultAction(const QString& strText, const QString
 
 QLabel* CRigvetWindow::GetResultLabel(ERequirement requirement, ELabelWord word) const
 {
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         if (label.requirement == requirement && label.word == word)
         {
@@ -241,7 +267,7 @@ QLabel* CRigvetWindow::GetResultLabel(ERequirement requirement, ELabelWord word)
 
 void CRigvetWindow::RefreshResultLabels()
 {
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         QLabel* pLabel = findChild<QLabel*>(GetControlName(label.nControlId));
         const std::optional<EVerdict> verdict = m_controller.GetShownVerdict(label.requirement);

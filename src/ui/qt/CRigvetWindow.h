@@ -1,7 +1,7 @@
 #pragma once
 
-#include "run/IRunView.h"
 #include "run/CRigvetDlg.h"
+#include "run/IRunView.h"
 #include "ui/ResultLabels.h"
 #include "ui/qt/DialogUnits.h"
 
@@ -53,9 +53,9 @@ public:
 
 private:
     void CreateControls();
-    void CreateRow(ERequirement requirement, int nHelpButtonId, int nColumnX, int nRowY);
+    void CreateRow(const SRequirementDescriptor& descriptor);
     QLabel* CreateStatic(const QString& strText, int nX, int nY, int nWidth, int nHeight);
-    QPushButton* CreateHelpButton(ERequirement requirement, int nId, int nX, int nY);
+    QPushButton* CreateHelpButton(const SRequirementDescriptor& descriptor);
     void CreateAboutAction();
     QAction* CreateResultAction(const QString& strText, const QString& strName,
                                 const QKeySequence& shortcut);

@@ -1,7 +1,7 @@
 #include "ui/win32/AboutBoxWin32.h"
 
 #include "ui/CAboutLines.h"
-#include "ui/DialogIds.h"
+#include "run/DialogIds.h"
 
 namespace
 {

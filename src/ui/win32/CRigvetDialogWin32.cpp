@@ -1,11 +1,11 @@
 #include "ui/win32/CRigvetDialogWin32.h"
 
+#include "run/DialogIds.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
 #include "ui/DialogControls.h"
-#include "ui/DialogIds.h"
 #include "ui/cli/LiveRunResult.h"
 #include "ui/cli/ResultExplanation.h"
 #include "ui/cli/UtcTimeText.h"
@@ -152,10 +152,10 @@ void CRigvetDialogWin32::OnInitDialog()
     if (m_accessibleNames.Connect())
     {
         m_accessibleNames.SetName(m_hWnd, kDialogName);
-        for (const SHelpButton& button : g_aHelpButtons)
+        for (const SRequirementDescriptor* pDescriptor : g_aRequirementDescriptors)
         {
-            m_accessibleNames.SetName(GetDlgItem(m_hWnd, button.nControlId),
-                                      GetHelpButtonName(button.requirement));
+            m_accessibleNames.SetName(GetDlgItem(m_hWnd, pDescriptor->controls.nHelpButtonId),
+                                      GetHelpButtonName(pDescriptor->requirement));
         }
     }
     // Also the tooltips and the summary, which need no annotation service.
@@ -317,7 +317,7 @@ bool CRigvetDialogWin32::OnCommand(int nId)
 
 void CRigvetDialogWin32::UpdateAccessibleNames()
 {
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         m_accessibleNames.SetName(
             GetDlgItem(m_hWnd, label.nControlId),
@@ -333,7 +333,7 @@ void CRigvetDialogWin32::UpdateExplanations()
         m_controller.m_bFinished
             ? DescribeLiveResult(m_controller, IsSystemAtLeast(m_steps, kWindows8))
             : SQualificationResult();
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         std::wstring strText = GetVerdictDescription(label.requirement, std::nullopt);
         for (const SRequirementResult& row : result.aRequirements)

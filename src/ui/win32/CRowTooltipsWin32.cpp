@@ -13,7 +13,7 @@ constexpr int kMaxTipWidth = 400;
 
 int FindControlId(ERequirement requirement, ELabelWord word)
 {
-    for (const SResultLabel& label : g_aResultLabels)
+    for (const SResultLabel& label : GetResultLabels())
     {
         if (label.requirement == requirement && label.word == word)
         {

@@ -1,3 +1,4 @@
+#include "run/CRigvetDlg.h"
 #include "support/FakeQualificationSteps.h"
 #include "support/HttpDateText.h"
 #include "support/LoadResourceString.h"
@@ -6,7 +7,6 @@
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
-#include "run/CRigvetDlg.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,5 +1,7 @@
 #include "ui/DialogControls.h"
 
+#include "run/DialogIds.h"
+
 #include <gtest/gtest.h>
 #include <set>
 
@@ -49,11 +51,12 @@ TEST(ResultLabelById, OtherControlsAreNoLabels)
 TEST(HelpButtons, EachRequirementHasOneButton)
 {
     std::set<ERequirement> explained;
-    for (const SHelpButton& button : g_aHelpButtons)
+    for (const SRequirementDescriptor* pDescriptor : g_aRequirementDescriptors)
     {
-        EXPECT_EQ(FindHelpButton(button.nControlId), button.requirement);
-        EXPECT_EQ(FindResultLabel(button.nControlId), nullptr);
-        explained.insert(button.requirement);
+        const int nButtonId = pDescriptor->controls.nHelpButtonId;
+        EXPECT_EQ(FindHelpButton(nButtonId), pDescriptor->requirement);
+        EXPECT_EQ(FindResultLabel(nButtonId), nullptr);
+        explained.insert(pDescriptor->requirement);
     }
     EXPECT_EQ(explained.size(), g_aRequirements.size());
     EXPECT_EQ(FindHelpButton(IDC_HELP_MEMORY), ERequirement::Memory);

@@ -73,7 +73,7 @@ TEST(ResultLabels, EachRequirementHasThreeWordsWithDistinctIds)
     for (ERequirement requirement : g_aRequirements)
     {
         std::set<ELabelWord> words;
-        for (const SResultLabel& label : g_aResultLabels)
+        for (const SResultLabel& label : GetResultLabels())
         {
             if (label.requirement == requirement)
             {

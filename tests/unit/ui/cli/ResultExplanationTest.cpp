@@ -1,6 +1,6 @@
 #include "ui/cli/ResultExplanation.h"
 
-#include "ui/cli/RequirementResults.h"
+#include "run/RequirementResults.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

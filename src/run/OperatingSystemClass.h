@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/cli/QualificationResult.h"
+#include "run/RequirementResult.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "ui/cli/RequirementResults.h"
+#include "run/RequirementResults.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -177,7 +177,7 @@ TEST(RequirementResults, Windows7UpdatesShowTheArticlesFound)
     }
 }
 
-TEST(RequirementResults, Windows7SearchThatNeverReturnedIsNotSearched)
+TEST(RequirementResults, Windows7SearchThatFailedIsNamed)
 {
     const TestResults results = GoodHardware();
     SRunFacts facts = Evaluated();
@@ -186,8 +186,12 @@ TEST(RequirementResults, Windows7SearchThatNeverReturnedIsNotSearched)
         Find(DescribeLiveRun({results, false, false, facts}), ERequirement::Updates);
     EXPECT_EQ(updates.verdict, EVerdict::Fail);
     EXPECT_EQ(updates.value.kind, SJudgedValue::EKind::None);
-    EXPECT_EQ(updates.strValueText, L"required updates missing");
-    EXPECT_EQ(updates.strReason, L"the test stopped before the update search");
+    EXPECT_EQ(updates.strValueText, L"update search failed");
+    EXPECT_EQ(updates.strReason, L"the search for the installed updates failed");
+    facts.bReportEvaluated = false; // the run ended before the search began
+    EXPECT_EQ(
+        Find(DescribeLiveRun({results, false, false, facts}), ERequirement::Updates).strReason,
+        L"the test stopped before the update search");
 }
 
 TEST(RequirementResults, ValuesTheRunNeverReadAreNotMeasured)
@@ -219,14 +223,20 @@ TEST(RequirementResults, ReportRulesByOperatingSystemClass)
         EVerdict display;
         EVerdict updates;
         const wchar_t* pszUpdatesReason;
+        const wchar_t* pszUpdatesValue;
+        const wchar_t* pszDisplayReason; // worded for the report's system
     };
     const SCase aCases[] = {
-        {ESystemClass::Windows8OrLater, EVerdict::Fail, EVerdict::Pass, L""},
-        {ESystemClass::Linux, EVerdict::Fail, EVerdict::Pass, L""},
+        {ESystemClass::Windows8OrLater, EVerdict::Fail, EVerdict::Pass, L"",
+         L"not needed on Windows 8 or later",
+         L"Windows 8 or later needs a display adapter of feature level 11.0 or higher"},
+        {ESystemClass::Linux, EVerdict::Fail, EVerdict::Pass, L"", L"not needed on Linux",
+         L"experiments need a display adapter of feature level 11.0 or higher"},
         {ESystemClass::Windows7, EVerdict::Pass, EVerdict::Unknown,
-         L"a saved report does not list the installed updates"},
+         L"a saved report does not list the installed updates", L"not in a saved report", L""},
         {ESystemClass::Unknown, EVerdict::Unknown, EVerdict::Unknown,
-         L"the report names no usable Windows version"},
+         L"the report names no usable Windows version", L"not in a saved report",
+         L"the report names no usable Windows version, so the display rule is unknown"},
     };
     for (const SCase& testCase : aCases)
     {
@@ -237,6 +247,8 @@ TEST(RequirementResults, ReportRulesByOperatingSystemClass)
         EXPECT_EQ(Find(aRows, ERequirement::Display).verdict, testCase.display);
         EXPECT_EQ(Find(aRows, ERequirement::Updates).verdict, testCase.updates);
         EXPECT_EQ(Find(aRows, ERequirement::Updates).strReason, testCase.pszUpdatesReason);
+        EXPECT_EQ(Find(aRows, ERequirement::Updates).strValueText, testCase.pszUpdatesValue);
+        EXPECT_EQ(Find(aRows, ERequirement::Display).strReason, testCase.pszDisplayReason);
         EXPECT_EQ(Find(aRows, ERequirement::Sound).verdict, EVerdict::Pass);
         EXPECT_EQ(Find(aRows, ERequirement::Memory).verdict, EVerdict::Pass);
         EXPECT_EQ(Find(aRows, ERequirement::FreeDisk).verdict, EVerdict::Pass);
@@ -244,10 +256,6 @@ TEST(RequirementResults, ReportRulesByOperatingSystemClass)
         EXPECT_EQ(clock.verdict, EVerdict::Unknown);
         EXPECT_EQ(clock.strReason, L"not part of a saved report");
     }
-    EXPECT_EQ(
-        Find(DescribeReport({results, ESystemClass::Unknown, true, L"C:\\"}), ERequirement::Display)
-            .strReason,
-        L"the report names no usable Windows version, so the display rule is unknown");
 }
 
 TEST(RequirementResults, ReportWithoutTheJudgedDiskSaysSo)

@@ -1,4 +1,4 @@
-#include "ui/cli/OperatingSystemClass.h"
+#include "run/OperatingSystemClass.h"
 
 #include <algorithm>
 #include <optional>

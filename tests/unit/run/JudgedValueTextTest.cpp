@@ -1,4 +1,4 @@
-#include "ui/cli/JudgedValueText.h"
+#include "run/JudgedValueText.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -20,13 +20,19 @@ TEST(FormatJudgedValue, ShowsEachMeasuredValue)
     EXPECT_EQ(FormatJudgedValue(ERequirement::FreeDisk, results, EVerdict::Pass), L"51234 MB free");
     EXPECT_EQ(FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass),
               L"not needed on Windows 8 or later");
+    EXPECT_EQ(
+        FormatJudgedValue(ERequirement::Updates, results, EVerdict::Pass, ESystemFamily::Linux),
+        L"not needed on Linux");
 }
 
 TEST(FormatJudgedValue, WholeLevelsKeepAFraction)
 {
     TestResults results;
-    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Fail),
               L"feature level 0.0");
+    // Windows 7 passes a report that lists no level, which "0.0" beside PASS would misread.
+    EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),
+              L"no feature level listed");
     EXPECT_EQ(FormatJudgedValue(ERequirement::Sound, results, EVerdict::Pass), L"no sound device");
     results.m_fFeatureLevel = 11.0f;
     EXPECT_EQ(FormatJudgedValue(ERequirement::Display, results, EVerdict::Pass),

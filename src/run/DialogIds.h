@@ -1,5 +1,5 @@
-#ifndef RIGVET_UI_DIALOGIDS_H
-#define RIGVET_UI_DIALOGIDS_H
+#ifndef RIGVET_RUN_DIALOGIDS_H
+#define RIGVET_RUN_DIALOGIDS_H
 
 /* Ids of the dialog templates, their controls and the pictures: shared by the resource script,
    which reads only #define lines, and the front ends. */

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "run/Requirement.h"
 #include "run/TestResults.h"
-#include "run/Verdict.h"
 
 #include <string>
 #include <vector>
@@ -9,7 +9,7 @@
 // The measured value a verdict was drawn from, as shown beside it ("feature level 12.1",
 // "16384 MB", "clock 3 s behind internet time").
 std::wstring FormatJudgedValue(ERequirement requirement, const TestResults& results,
-                               EVerdict verdict);
+                               EVerdict verdict, ESystemFamily family = ESystemFamily::Windows);
 
 // The shortest text that reads back as the same level, always with a fraction: "12.1", "11.0".
 std::wstring FormatFeatureLevelNumber(float fLevel);
