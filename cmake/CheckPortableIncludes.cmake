@@ -3,10 +3,10 @@
 # third-party library (pugixml, cpprestsdk, Qt, nlohmann-json, CLI11), and no platform adapter.
 #   cmake -DSOURCE_DIR=<src> [-DCORE_SOURCES=a.cpp|b.cpp] -P CheckPortableIncludes.cmake
 # Portable files are those of the layer folders below, at any depth, whose names do not end in a
-# platform suffix; the front ends (ui/qt, ui/cli, ui/win32) and the Linux collector are not
-# portable layers. An include through a macro cannot be checked, so it is a fault too. The core
-# target's sources (CORE_SOURCES, when given) must hold no platform adapter: adapters go to the
-# platform target.
+# platform suffix, and the data lists of res/ (*.def) that they include; the front ends (ui/qt,
+# ui/cli, ui/win32) and the Linux collector are not portable layers. An include through a macro
+# cannot be checked, so it is a fault too. The core target's sources (CORE_SOURCES, when given)
+# must hold no platform adapter: adapters go to the platform target.
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
@@ -36,6 +36,11 @@ foreach(layer IN LISTS layers)
          ${SOURCE_DIR}/${layer}/*.inl ${SOURCE_DIR}/${layer}/*.cpp)
     list(APPEND files ${found})
 endforeach()
+# The data lists beside the sources (the string table) are expanded inside portable files, so
+# they are held to the same rule.
+set(lists_dir ${SOURCE_DIR}/../res)
+file(GLOB lists ${lists_dir}/*.def)
+list(APPEND files ${lists})
 
 set(faults)
 set(checked 0)
@@ -56,6 +61,9 @@ foreach(path IN LISTS files)
             list(APPEND faults "${path}: \"${line}\" includes through a macro")
         else()
             set(included "${CMAKE_MATCH_1}")
+            if(included MATCHES "\\.def$" AND EXISTS "${lists_dir}/${included}")
+                continue()
+            endif()
             is_portable_file("/${included}" included_portable)
             string(REGEX MATCH "^[^/]+" folder "${included}")
             list(FIND layers "${folder}" layer_index)

@@ -1,4 +1,4 @@
-#include "support/ElfSection.h"
+#include "support/ElfSectionLinux.h"
 #include "support/EmbeddedVersion.h"
 #include "support/TextConvert.h"
 #include "support/UniqueFdLinux.h"

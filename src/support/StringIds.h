@@ -1,36 +1,10 @@
 #pragma once
 
-// Ids of the string table, named for the code that uses them.
+// Ids of the string table, named for the code that uses them; names and numbers come from the
+// table's one list.
 enum EStringId : unsigned int
 {
-    IDS_ABOUTBOX = 101,
-    IDS_REMOTE_CAPTION = 102,
-    IDS_REMOTE_TEXT = 103,
-    IDS_VIRTUAL_CAPTION = 104,
-    IDS_VIRTUAL_TEXT = 105,
-    IDS_OS_TEXT = 106,
-    IDS_OS_CAPTION = 107,
-    IDS_DISPLAY_HELP_TEXT = 108,
-    IDS_DISPLAY_HELP_CAPTION = 109,
-    IDS_SOUND_HELP_TEXT = 110,
-    IDS_SOUND_HELP_CAPTION = 111,
-    IDS_MEMORY_HELP_TEXT = 112,
-    IDS_MEMORY_HELP_CAPTION = 113,
-    IDS_DISK_HELP_TEXT = 114,
-    IDS_DISK_HELP_CAPTION = 115,
-    IDS_UPDATES_HELP_TEXT = 116,
-    IDS_UPDATES_HELP_CAPTION = 117,
-    IDS_CLOCK_HELP_CAPTION = 118,
-    IDS_CLOCK_HELP_TEXT = 119,
-    IDS_CONSENT_CAPTION = 120,
-    IDS_CONSENT_TEXT = 121,
-    IDS_NOTICE = 122,
-    IDS_VERSION_LINE = 123,
-    IDS_ERROR_CAPTION = 10001,
-    IDS_CLOCK_UNREACHABLE = 10002,
-    IDS_CLOCK_UPDATES_FAILED = 10003,
-    IDS_REPORT_LOCKED = 10004,
-    IDS_DXDIAG_FAILED = 10005,
-    IDS_UPDATE_SEARCH_FAILED = 11000,
-    IDS_WORK_FOLDER_FAILED = 25101,
+#define RIGVET_STRING(name, id, text) name = id,
+#include "StringTable.def"
+#undef RIGVET_STRING
 };

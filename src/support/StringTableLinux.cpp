@@ -10,7 +10,7 @@ struct SStringEntry
 
 // Linux has no resource section to load from, so the table is compiled in.
 constexpr SStringEntry g_aStringTable[] = {
-#define RIGVET_STRING(id, text) {id, text},
+#define RIGVET_STRING(name, id, text) {id, text},
 #include "StringTable.def"
 #undef RIGVET_STRING
 };

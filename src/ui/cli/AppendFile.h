@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,7 +12,8 @@
 // writers never interleave and none overwrites another. The header goes in the same write as
 // the first record when the file is empty (or, for a pipe or terminal, before the first record
 // this object writes); a lock on the file, where the file system offers one,
-// keeps two writers from both finding it empty. Implemented by the platform adapter.
+// keeps two writers from both finding it empty. What to write and when is decided here once;
+// the platform adapter opens, locks, measures and writes the file.
 class CAppendFile
 {
 public:
@@ -34,6 +38,22 @@ public:
 
 private:
     struct SHandle;
+    class CLock;
+
+    // The platform's part; what can fail names the reason in m_strError.
+    // Takes and gives back the file's lock; a file system without locks goes without.
+    void Lock();
+    void Unlock();
+    // The size of a file whose size says whether a header is there (a file on disk); none for a
+    // pipe or terminal, whose header is the one this object wrote. False on failure.
+    bool ReadSize(std::optional<std::uint64_t>& nSize);
+    // One write of strData at the end of the file; the count written, none on failure.
+    std::optional<std::size_t> WriteOnce(std::string_view strData);
+    // After a write that ended short: cuts the file back to nSize where the platform can,
+    // saying so in m_strError when that fails.
+    void TakeBack(std::uint64_t nSize);
+
     std::unique_ptr<SHandle> m_pHandle;
+    bool m_bWroteHeader = false; // to the file now open
     std::string m_strError;
 };

@@ -21,40 +21,11 @@ struct CAppendFile::SHandle
         }
     }
     int m_fd;
-    bool m_bWroteHeader = false;
+    bool m_bLocked = false;
 };
 
 namespace
 {
-// Held around the look at the size and the write; a file system without locks goes without.
-class CFileLock
-{
-public:
-    explicit CFileLock(int fd) : m_fd(fd), m_bLocked(LockFile(fd)) {}
-    CFileLock(const CFileLock&) = delete;
-    CFileLock& operator=(const CFileLock&) = delete;
-    ~CFileLock()
-    {
-        if (m_bLocked)
-        {
-            flock(m_fd, LOCK_UN);
-        }
-    }
-
-private:
-    static bool LockFile(int fd)
-    {
-        int nResult = 0;
-        while ((nResult = flock(fd, LOCK_EX)) != 0 && errno == EINTR)
-        {
-        }
-        return nResult == 0;
-    }
-
-    int m_fd;
-    bool m_bLocked;
-};
-
 std::string DescribeError(const char* pszWhat)
 {
     return std::string(pszWhat) + ": " + std::strerror(errno);
@@ -76,56 +47,63 @@ bool CAppendFile::Open(const std::wstring& strPath)
         return false;
     }
     m_pHandle = std::make_unique<SHandle>(fd);
+    m_bWroteHeader = false;
     return true;
 }
 
-bool CAppendFile::AppendRecord(std::string_view strHeader, std::string_view strRecord)
+void CAppendFile::Lock()
 {
-    if (!m_pHandle)
+    int nResult = 0;
+    while ((nResult = flock(m_pHandle->m_fd, LOCK_EX)) != 0 && errno == EINTR)
     {
-        m_strError = "not open";
-        return false;
     }
-    const int fd = m_pHandle->m_fd;
-    const CFileLock lock(fd);
+    m_pHandle->m_bLocked = nResult == 0;
+}
+
+void CAppendFile::Unlock()
+{
+    if (m_pHandle->m_bLocked)
+    {
+        flock(m_pHandle->m_fd, LOCK_UN);
+        m_pHandle->m_bLocked = false;
+    }
+}
+
+bool CAppendFile::ReadSize(std::optional<std::uint64_t>& nSize)
+{
     struct stat info
     {
     };
-    if (fstat(fd, &info) != 0)
+    if (fstat(m_pHandle->m_fd, &info) != 0)
     {
         m_strError = DescribeError("cannot read the file's size");
         return false;
     }
-    // Only a regular file has a size that says whether a header is there.
-    const bool bEmpty = S_ISREG(info.st_mode) ? info.st_size == 0 : !m_pHandle->m_bWroteHeader;
-    std::string strData;
-    if (bEmpty)
-    {
-        strData = strHeader;
-    }
-    strData += strRecord;
+    nSize = S_ISREG(info.st_mode) ? std::optional<std::uint64_t>(info.st_size) : std::nullopt;
+    return true;
+}
+
+std::optional<std::size_t> CAppendFile::WriteOnce(std::string_view strData)
+{
     ssize_t nWritten = 0;
-    while ((nWritten = write(fd, strData.data(), strData.size())) < 0 && errno == EINTR)
+    while ((nWritten = write(m_pHandle->m_fd, strData.data(), strData.size())) < 0 &&
+           errno == EINTR)
     {
     }
     if (nWritten < 0)
     {
         m_strError = DescribeError("cannot write");
-        return false;
+        return std::nullopt;
     }
-    if (static_cast<std::size_t>(nWritten) != strData.size())
+    return static_cast<std::size_t>(nWritten);
+}
+
+void CAppendFile::TakeBack(std::uint64_t nSize)
+{
+    if (ftruncate(m_pHandle->m_fd, static_cast<off_t>(nSize)) != 0)
     {
-        // Writing the rest separately could interleave with another writer's record, and the part
-        // written would join the next writer's row: the file is cut back to where it ended.
-        m_strError = "only part of the record was written (disk full?)";
-        if (S_ISREG(info.st_mode) && ftruncate(fd, info.st_size) != 0)
-        {
-            m_strError += ", and the part could not be taken back";
-        }
-        return false;
+        m_strError += ", and the part could not be taken back";
     }
-    m_pHandle->m_bWroteHeader = m_pHandle->m_bWroteHeader || bEmpty;
-    return true;
 }
 
 bool CAppendFile::Close()

@@ -7,37 +7,12 @@ struct CAppendFile::SHandle
 {
     explicit SHandle(HANDLE hFile) : m_file(hFile) {}
     CFileHandle m_file;
-    bool m_bWroteHeader = false;
+    OVERLAPPED m_lockRange{};
+    bool m_bLocked = false;
 };
 
 namespace
 {
-// Held around the look at the size and the write; a file system without locks goes without.
-class CFileLock
-{
-public:
-    explicit CFileLock(HANDLE hFile) : m_hFile(hFile), m_bLocked(Lock(hFile, m_overlapped)) {}
-    CFileLock(const CFileLock&) = delete;
-    CFileLock& operator=(const CFileLock&) = delete;
-    ~CFileLock()
-    {
-        if (m_bLocked)
-        {
-            UnlockFileEx(m_hFile, 0, MAXDWORD, MAXDWORD, &m_overlapped);
-        }
-    }
-
-private:
-    static bool Lock(HANDLE hFile, OVERLAPPED& overlapped)
-    {
-        return LockFileEx(hFile, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &overlapped) != 0;
-    }
-
-    HANDLE m_hFile;
-    OVERLAPPED m_overlapped{};
-    bool m_bLocked;
-};
-
 std::string DescribeError(const char* pszWhat)
 {
     const DWORD nError = GetLastError();
@@ -73,50 +48,59 @@ bool CAppendFile::Open(const std::wstring& strPath)
         return false;
     }
     m_pHandle = std::make_unique<SHandle>(hFile);
+    m_bWroteHeader = false;
     return true;
 }
 
-bool CAppendFile::AppendRecord(std::string_view strHeader, std::string_view strRecord)
+void CAppendFile::Lock()
 {
-    if (!m_pHandle)
+    m_pHandle->m_lockRange = OVERLAPPED{};
+    m_pHandle->m_bLocked = LockFileEx(m_pHandle->m_file.Get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD,
+                                      MAXDWORD, &m_pHandle->m_lockRange) != 0;
+}
+
+void CAppendFile::Unlock()
+{
+    if (m_pHandle->m_bLocked)
     {
-        m_strError = "not open";
+        UnlockFileEx(m_pHandle->m_file.Get(), 0, MAXDWORD, MAXDWORD, &m_pHandle->m_lockRange);
+        m_pHandle->m_bLocked = false;
+    }
+}
+
+bool CAppendFile::ReadSize(std::optional<std::uint64_t>& nSize)
+{
+    nSize.reset();
+    if (GetFileType(m_pHandle->m_file.Get()) != FILE_TYPE_DISK)
+    {
+        return true;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(m_pHandle->m_file.Get(), &size))
+    {
+        m_strError = DescribeError("cannot read the file's size");
         return false;
     }
-    const HANDLE hFile = m_pHandle->m_file.Get();
-    const CFileLock lock(hFile);
-    bool bEmpty = !m_pHandle->m_bWroteHeader;
-    // Only a file on disk has a size that says whether a header is there.
-    if (GetFileType(hFile) == FILE_TYPE_DISK)
-    {
-        LARGE_INTEGER size{};
-        if (!GetFileSizeEx(hFile, &size))
-        {
-            m_strError = DescribeError("cannot read the file's size");
-            return false;
-        }
-        bEmpty = size.QuadPart == 0;
-    }
-    std::string strData;
-    if (bEmpty)
-    {
-        strData = strHeader;
-    }
-    strData += strRecord;
+    nSize = static_cast<std::uint64_t>(size.QuadPart);
+    return true;
+}
+
+std::optional<std::size_t> CAppendFile::WriteOnce(std::string_view strData)
+{
     DWORD nWritten = 0;
-    if (!WriteFile(hFile, strData.data(), static_cast<DWORD>(strData.size()), &nWritten, nullptr))
+    if (!WriteFile(m_pHandle->m_file.Get(), strData.data(), static_cast<DWORD>(strData.size()),
+                   &nWritten, nullptr))
     {
         m_strError = DescribeError("cannot write");
-        return false;
+        return std::nullopt;
     }
-    if (nWritten != strData.size())
-    {
-        // Writing the rest separately could interleave with another writer's record.
-        m_strError = "only part of the record was written (disk full?)";
-        return false;
-    }
-    m_pHandle->m_bWroteHeader = m_pHandle->m_bWroteHeader || bEmpty;
-    return true;
+    return nWritten;
+}
+
+void CAppendFile::TakeBack(std::uint64_t)
+{
+    // A handle that may only append cannot move the file's end, so the part stays; the message
+    // says only that part was written.
 }
 
 bool CAppendFile::Close()

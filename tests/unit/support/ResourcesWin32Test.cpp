@@ -82,7 +82,7 @@ struct SStringEntry
 };
 
 constexpr SStringEntry g_aSourceTable[] = {
-#define RIGVET_STRING(id, text) {id, text},
+#define RIGVET_STRING(name, id, text) {id, text},
 #include "StringTable.def"
 #undef RIGVET_STRING
 };

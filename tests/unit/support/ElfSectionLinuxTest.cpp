@@ -1,4 +1,4 @@
-#include "support/ElfSection.h"
+#include "support/ElfSectionLinux.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
