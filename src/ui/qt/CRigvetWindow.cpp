@@ -1,5 +1,6 @@
 #include "ui/qt/CRigvetWindow.h"
 
+#include "run/DialogIds.h"
 #include "run/MessageBoxStyle.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
@@ -114,7 +115,7 @@ void CRigvetWindow::CreateControls()
     // Created in the order of the Windows template, which is also the tab order.
     m_pRunButton =
         new QPushButton(QStringLiteral("Perform Stimora 3.0 PC Qualification Test"), this);
-    m_pRunButton->setObjectName(GetControlName(1000));
+    m_pRunButton->setObjectName(GetControlName(IDC_RUN_TEST));
     m_pRunButton->setGeometry(m_units.ToPixels(7, 176, 377, 28));
     connect(m_pRunButton, &QPushButton::clicked, this, [this] { m_controller.RunQualification(); });
     m_aTabOrder.append(m_pRunButton);
@@ -148,7 +149,7 @@ void CRigvetWindow::CreateControls()
 
     m_pBusyText = CreateStatic(QStringLiteral("Test is running... please wait a moment..."), 7, 154,
                                377, kLabelHeight);
-    m_pBusyText->setObjectName(GetControlName(1009));
+    m_pBusyText->setObjectName(GetControlName(IDC_RUNNING));
     m_pBusyText->setAlignment(Qt::AlignCenter);
     m_pBusyText->hide();
     // The verdicts in one sentence after a run, where the busy text was.
