@@ -128,7 +128,7 @@ std::wstring FormatResultSummary(const SQualificationResult& result)
     {
         return L"Not determined: " + strUnknown;
     }
-    return L"Ready: all six requirements passed.";
+    return L"Ready: all " + DescribeGroup(ListNames(result, EVerdict::Pass), true) + L" passed.";
 }
 
 std::string FormatResultCopyText(const SQualificationResult& result, const SResultContext& context)
