@@ -102,10 +102,16 @@ inline constexpr std::array<const SRequirementDescriptor*, 6> g_aRequirementDesc
     &g_memoryRequirement,  &g_freeDiskRequirement, &g_clockRequirement,
 };
 
-inline constexpr std::array<ERequirement, 6> g_aRequirements = {
-    ERequirement::Display, ERequirement::Sound,    ERequirement::Updates,
-    ERequirement::Memory,  ERequirement::FreeDisk, ERequirement::Clock,
-};
+// The values of ERequirement in the same order.
+inline constexpr std::array<ERequirement, g_aRequirementDescriptors.size()> g_aRequirements = []
+{
+    std::array<ERequirement, g_aRequirementDescriptors.size()> aRequirements{};
+    for (std::size_t i = 0; i < aRequirements.size(); ++i)
+    {
+        aRequirements[i] = static_cast<ERequirement>(i);
+    }
+    return aRequirements;
+}();
 
 inline const SRequirementDescriptor& GetRequirementDescriptor(ERequirement requirement)
 {
