@@ -6,7 +6,6 @@
 #include "diagnostics/DriveRoot.h"
 #include "diagnostics/HardwareChecks.h"
 #include "diagnostics/WorkFolder.h"
-#include "diagnostics/XmlReport.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
 #include "updates/SearchInstalledUpdates.h"
@@ -23,14 +22,9 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder()
+std::unique_ptr<IWorkFolder> CSystemSteps::CreateWorkFolder()
 {
-    ::CreateWorkFolder();
-}
-
-void CSystemSteps::ReleaseWorkFolder()
-{
-    ::ReleaseWorkFolder();
+    return ::CreateWorkFolder();
 }
 
 std::wstring CSystemSteps::GetReportPath()
@@ -38,24 +32,9 @@ std::wstring CSystemSteps::GetReportPath()
     return ::GetReportPath();
 }
 
-void CSystemSteps::DeleteReportFile(const std::wstring& strReportPath)
+void CSystemSteps::CaptureDiagnosticsReport(const IWorkFolder& folder)
 {
-    ::DeleteReportFile(strReportPath);
-}
-
-bool CSystemSteps::FileExistsNormalized(std::wstring strPath)
-{
-    return ::FileExistsNormalized(std::move(strPath));
-}
-
-void CSystemSteps::CaptureDiagnosticsReport()
-{
-    ::CaptureDiagnosticsReport();
-}
-
-std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring& strReportPath)
-{
-    return ::LoadDiagnosticsReport(strReportPath);
+    ::CaptureDiagnosticsReport(folder);
 }
 
 std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)

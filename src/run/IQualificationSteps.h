@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics/IXmlDocument.h"
+#include "diagnostics/WorkFolder.h"
 #include "run/HttpDateResponse.h"
 #include "run/OsVersion.h"
 #include "run/TestResults.h"
@@ -21,17 +22,10 @@ public:
     virtual bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                       std::uint16_t nServicePackMajor) = 0;
 
-    // Creates and holds the work folder for the run; ReleaseWorkFolder ends the hold when the
-    // run is over, whatever ended it.
-    virtual void CreateWorkFolder() = 0;
-    virtual void ReleaseWorkFolder() = 0;
+    // Creates the work folder and holds it for the run until the handle goes; never null.
+    virtual std::unique_ptr<IWorkFolder> CreateWorkFolder() = 0;
     virtual std::wstring GetReportPath() = 0;
-    virtual void DeleteReportFile(const std::wstring& strReportPath) = 0;
-    virtual bool FileExistsNormalized(std::wstring strPath) = 0;
-    virtual void CaptureDiagnosticsReport() = 0;
-    // Never null: raises CZelSimpleException(-998) instead.
-    virtual std::unique_ptr<IXmlDocument>
-    LoadDiagnosticsReport(const std::wstring& strReportPath) = 0;
+    virtual void CaptureDiagnosticsReport(const IWorkFolder& folder) = 0;
     // The root of the drive that holds the path, or empty when it has none.
     virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
     // Fills the display, sound, disk and memory fields; true when a virtual adapter was listed.

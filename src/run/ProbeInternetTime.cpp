@@ -1,9 +1,9 @@
 #include "clock/HttpDate.h"
+#include "run/CRigvetDlg.h"
 #include "run/MessageBoxStyle.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
-#include "run/CRigvetDlg.h"
 
 namespace
 {
@@ -25,6 +25,7 @@ void CRigvetDlg::ProbeInternetTime()
     }
     try
     {
+        Announce(ERunStep::AskingTimeServer);
         const SHttpDateResponse response = m_steps.RequestInternetDate(g_strUserAgent);
         std::tm utcRecord{};
         const bool bBrokenDown = BreakDownSystemTime(m_steps.GetSystemTime(), utcRecord);

@@ -33,28 +33,43 @@ public:
     {
         return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePack);
     }
-    void CreateWorkFolder() override { Step("CreateWorkFolder"); }
-    // Counted rather than recorded: it ends every run that got past the start-up gates.
-    void ReleaseWorkFolder() override { ++m_nReleases; }
-    std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
-    void DeleteReportFile(const std::wstring&) override { Step("DeleteReportFile"); }
-    bool FileExistsNormalized(std::wstring) override
+    // The held work folder: its operations are recorded as steps of the run.
+    class CFakeWorkFolder : public IWorkFolder
     {
-        Step("FileExistsNormalized");
-        return m_bReportLocked;
+    public:
+        explicit CFakeWorkFolder(CFakeQualificationSteps& steps) : m_steps(steps) {}
+        // Counted rather than recorded: the hold ends every run that created the folder.
+        ~CFakeWorkFolder() override { ++m_steps.m_nReleases; }
+        void DeleteReport() override { m_steps.Step("DeleteReportFile"); }
+        bool ReportExists() const override
+        {
+            m_steps.Step("FileExistsNormalized");
+            return m_steps.m_bReportLocked;
+        }
+        std::unique_ptr<IXmlDocument> LoadReport() const override
+        {
+            m_steps.Step("LoadDiagnosticsReport");
+            return std::make_unique<SNoDocument>();
+        }
+        SCollectorPlace GetCollectorPlace() const override { return SCollectorPlace{}; }
+
+    private:
+        CFakeQualificationSteps& m_steps;
+    };
+
+    std::unique_ptr<IWorkFolder> CreateWorkFolder() override
+    {
+        Step("CreateWorkFolder");
+        return std::make_unique<CFakeWorkFolder>(*this);
     }
-    void CaptureDiagnosticsReport() override
+    std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
+    void CaptureDiagnosticsReport(const IWorkFolder&) override
     {
         if (m_onCapture)
         {
             m_onCapture();
         }
         Step("CaptureDiagnosticsReport");
-    }
-    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
-    {
-        Step("LoadDiagnosticsReport");
-        return std::make_unique<SNoDocument>();
     }
     std::wstring GetDriveRoot(const std::wstring&) override { return L"C:\\"; }
     bool EvaluateHardwareReport(const IXmlDocument&, TestResults& results,
@@ -91,7 +106,7 @@ public:
     }
 
     std::vector<std::string> m_aCalls;
-    int m_nReleases = 0;
+    int m_nReleases = 0; // work folders let go
     bool m_bRemote = false;
     SOsVersion m_osVersion{10, 0, 0}; // the Windows version the run sees
     bool m_bReportLocked = false;

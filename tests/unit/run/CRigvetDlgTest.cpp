@@ -210,7 +210,8 @@ TEST_F(CRigvetDlgTest, EachRaisedCodeEndsTheRunWithItsBoxAndKeepsWhatWasFilled)
         EXPECT_TRUE(view.m_bButtonEnabled);
         EXPECT_EQ(dialog.m_pResults->m_nMemoryMB, testCase.bHardwareFilled ? 8192u : 0u);
         EXPECT_EQ(dialog.GetShownVerdict(ERequirement::Clock), EVerdict::Unknown);
-        EXPECT_EQ(steps.m_nReleases, 1);
+        // A folder that was not created is not held.
+        EXPECT_EQ(steps.m_nReleases, std::string(testCase.pszStep) == "CreateWorkFolder" ? 0 : 1);
     }
 }
 
@@ -231,8 +232,12 @@ TEST_F(CRigvetDlgTest, VirtualAdapterWarningComesAfterTheVerdictsAndAfterAnError
     Windows7();
     m_steps.m_bVirtualAdapter = true;
     m_steps.FailAt("SearchInstalledUpdates", CZelSimpleException(11005, L"x"));
+    std::vector<int> aHoldsEnded; // at each box: the run holds its work folder to the end
+    m_view.m_onBox = [&] { aHoldsEnded.push_back(m_steps.m_nReleases); };
     m_dialog.RunQualification();
 
+    EXPECT_THAT(aHoldsEnded, ElementsAre(0, 0, 0));
+    EXPECT_EQ(m_steps.m_nReleases, 1);
     EXPECT_THAT(m_view.Captions(), ElementsAre(L"Internet Consent", L"Error Occurred - 11005",
                                                L"Possible Virtualization Detected"));
     EXPECT_EQ(m_view.m_aBoxes[2].strText, LoadResourceString(105));
