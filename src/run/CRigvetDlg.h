@@ -56,6 +56,9 @@ private:
     void EndOnError(std::int32_t nCode, const std::wstring& strText);
     void ShowStop(unsigned int nCaptionId, unsigned int nTextId);
     void Announce(ERunStep step);
+    // The Date of the time server that RIGVET_TIME_URL names (or the default one); raises
+    // CHttpRequestFailure, for an invalid address too.
+    SHttpDateResponse RequestInternetDate();
 
     IRunView& m_view;
     IQualificationSteps& m_steps;

@@ -1,7 +1,6 @@
 #include "run/CSystemSteps.h"
 
 #include "clock/InternetTimeSource.h"
-#include "clock/TimeServerUrl.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/DriveRoot.h"
 #include "diagnostics/HardwareChecks.h"
@@ -54,16 +53,10 @@ bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring
     return ::SearchInstalledUpdates(*pAgent, std::move(strRequired), strFound);
 }
 
-SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserAgent)
+SHttpDateResponse CSystemSteps::FetchHttpDate(const std::string& strBaseUrl,
+                                              const std::wstring& strUserAgent)
 {
-    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
-    const std::optional<std::string> strUrl = GetTimeServerUrl();
-    if (!strUrl)
-    {
-        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
-                                  " is not an https://host[:port]/ address");
-    }
-    return FetchHttpDate(*strUrl, strUserAgent);
+    return ::FetchHttpDate(strBaseUrl, strUserAgent);
 }
 
 std::time_t CSystemSteps::GetSystemTime()

@@ -16,6 +16,7 @@ public:
     bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
                                 const std::wstring& strDriveRoot) override;
     bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override;
-    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override;
+    SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                    const std::wstring& strUserAgent) override;
     std::time_t GetSystemTime() override;
 };

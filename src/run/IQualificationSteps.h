@@ -34,7 +34,9 @@ public:
 
     virtual bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) = 0;
 
-    virtual SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) = 0;
+    // One GET of the time server's root (FetchHttpDate).
+    virtual SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                            const std::wstring& strUserAgent) = 0;
     virtual std::time_t GetSystemTime() = 0;
 };
 

@@ -1,4 +1,5 @@
 #include "clock/HttpDate.h"
+#include "clock/TimeServerUrl.h"
 #include "run/CRigvetDlg.h"
 #include "run/MessageBoxStyle.h"
 #include "support/LoadResourceString.h"
@@ -8,6 +9,18 @@
 namespace
 {
 constexpr int kHttpOk = 200;
+}
+
+SHttpDateResponse CRigvetDlg::RequestInternetDate()
+{
+    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
+    const std::optional<std::string> strUrl = GetTimeServerUrl();
+    if (!strUrl)
+    {
+        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
+                                  " is not an https://host[:port]/ address");
+    }
+    return m_steps.FetchHttpDate(*strUrl, g_strUserAgent);
 }
 
 void CRigvetDlg::ProbeInternetTime()
@@ -26,7 +39,7 @@ void CRigvetDlg::ProbeInternetTime()
     try
     {
         Announce(ERunStep::AskingTimeServer);
-        const SHttpDateResponse response = m_steps.RequestInternetDate(g_strUserAgent);
+        const SHttpDateResponse response = RequestInternetDate();
         std::tm utcRecord{};
         const bool bBrokenDown = BreakDownSystemTime(m_steps.GetSystemTime(), utcRecord);
         std::tm internetRecord{};

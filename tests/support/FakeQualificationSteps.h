@@ -90,9 +90,11 @@ public:
         strFound = m_strUpdatesFound;
         return m_bUpdatesInstalled;
     }
-    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
+    SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                    const std::wstring& strUserAgent) override
     {
         Step("RequestInternetDate");
+        m_aUrls.push_back(strBaseUrl);
         m_aUserAgents.push_back(strUserAgent);
         return m_request ? m_request(strUserAgent) : m_timeResponse;
     }
@@ -118,6 +120,7 @@ public:
     // Answers the clock's request in place of m_timeResponse when set.
     std::function<SHttpDateResponse(const std::wstring&)> m_request;
     std::vector<std::wstring> m_aUserAgents; // one per request sent
+    std::vector<std::string> m_aUrls;        // the time server of each request
     std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
     std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
     std::wstring m_strDriveRootSeen;
