@@ -1,5 +1,6 @@
 #include "diagnostics/PathText.h"
 #include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlDocument.h"
 #include "diagnostics/XmlReport.h"
 #include "support/PathSeparator.h"
 #include "support/UniqueHandleWin32.h"
@@ -62,7 +63,7 @@ public:
 
     std::unique_ptr<IXmlDocument> LoadReport() const override
     {
-        return LoadDiagnosticsReport(m_strReport);
+        return LoadReportInto(CreateXmlDocument(), m_strReport, ReportExists());
     }
 
     // The diagnostics tool gets the short forms: it takes its arguments without quotation marks.
