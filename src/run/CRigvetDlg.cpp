@@ -6,6 +6,7 @@
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
+#include "updates/SearchInstalledUpdates.h"
 
 #include <exception>
 
@@ -153,8 +154,9 @@ bool CRigvetDlg::EvaluateReport(const IWorkFolder& workFolder)
 void CRigvetDlg::SearchUpdates()
 {
     Announce(ERunStep::SearchingUpdates);
+    const std::unique_ptr<IUpdateAgent> pAgent = m_steps.CreateUpdateAgent();
     std::wstring strFound;
-    m_pResults->m_bUpdatesFound = m_steps.SearchInstalledUpdates(kRequiredUpdates, strFound);
+    m_pResults->m_bUpdatesFound = SearchInstalledUpdates(*pAgent, kRequiredUpdates, strFound);
     m_facts.strUpdatesFound = strFound;
     if (!m_strLogPath.empty() && m_logFile.IsOpen())
     {

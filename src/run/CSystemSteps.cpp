@@ -7,7 +7,6 @@
 #include "diagnostics/WorkFolder.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
-#include "updates/SearchInstalledUpdates.h"
 #include "updates/SystemUpdateAgent.h"
 
 bool CSystemSteps::IsRemoteSession()
@@ -47,10 +46,9 @@ bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument& document, TestResu
     return ::EvaluateHardwareReport(document, results, strDriveRoot);
 }
 
-bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound)
+std::unique_ptr<IUpdateAgent> CSystemSteps::CreateUpdateAgent()
 {
-    const std::unique_ptr<IUpdateAgent> pAgent = CreateSystemUpdateAgent();
-    return ::SearchInstalledUpdates(*pAgent, std::move(strRequired), strFound);
+    return CreateSystemUpdateAgent();
 }
 
 SHttpDateResponse CSystemSteps::FetchHttpDate(const std::string& strBaseUrl,

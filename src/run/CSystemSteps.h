@@ -15,7 +15,7 @@ public:
     std::wstring GetDriveRoot(const std::wstring& strPath) override;
     bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
                                 const std::wstring& strDriveRoot) override;
-    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override;
+    std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override;
     SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
                                     const std::wstring& strUserAgent) override;
     std::time_t GetSystemTime() override;

@@ -5,6 +5,7 @@
 #include "run/HttpDateResponse.h"
 #include "run/OsVersion.h"
 #include "run/TestResults.h"
+#include "updates/IUpdateAgent.h"
 
 #include <cstdint>
 #include <ctime>
@@ -32,7 +33,8 @@ public:
     virtual bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
                                         const std::wstring& strDriveRoot) = 0;
 
-    virtual bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) = 0;
+    // The Windows Update Agent, or what stands for it (SearchInstalledUpdates asks it).
+    virtual std::unique_ptr<IUpdateAgent> CreateUpdateAgent() = 0;
 
     // One GET of the time server's root (FetchHttpDate).
     virtual SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,

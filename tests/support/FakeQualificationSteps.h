@@ -3,11 +3,13 @@
 #include "run/IQualificationSteps.h"
 #include "run/OsVersion.h"
 #include "support/CZelSimpleException.h"
+#include "updates/CFileUpdateAgent.h"
 
 #include <deque>
 #include <functional>
 #include <new>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -83,13 +85,49 @@ public:
         results.m_nFreeDiskMB = m_hardware.m_nFreeDiskMB;
         return m_bVirtualAdapter;
     }
-    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
+    // The update agent: its search finds one update with the ids of m_strUpdatesFound.
+    class CFakeUpdateAgent : public IUpdateAgent
     {
-        Step("SearchInstalledUpdates");
-        m_strRequiredSeen = strRequired;
-        strFound = m_strUpdatesFound;
-        return m_bUpdatesInstalled;
+    public:
+        explicit CFakeUpdateAgent(CFakeQualificationSteps& steps) : m_steps(steps) {}
+        std::int32_t CoInitialize() override
+        {
+            m_steps.Step("SearchInstalledUpdates");
+            return kAgentStatusOk;
+        }
+        void CoUninitialize() override {}
+        std::int32_t CreateUpdateSession(std::unique_ptr<IUpdateSessionObject>& pSession) override
+        {
+            std::vector<SUpdateRecord> aRecords;
+            if (!m_steps.m_strUpdatesFound.empty())
+            {
+                aRecords.push_back(SUpdateRecord{SplitOnComma(m_steps.m_strUpdatesFound)});
+            }
+            pSession = CreateRecordSession(std::move(aRecords));
+            return kAgentStatusOk;
+        }
+
+    private:
+        static std::vector<std::wstring> SplitOnComma(const std::wstring& strIds)
+        {
+            std::vector<std::wstring> aIds;
+            std::wistringstream ids(strIds);
+            for (std::wstring strId; std::getline(ids, strId, L',');)
+            {
+                aIds.push_back(strId);
+            }
+            return aIds;
+        }
+
+        CFakeQualificationSteps& m_steps;
+    };
+
+    std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override
+    {
+        return std::make_unique<CFakeUpdateAgent>(*this);
     }
+    // Every update that the run requires on Windows 7.
+    void InstallRequiredUpdates() { m_strUpdatesFound = L"4474419,4490628,4536952"; }
     SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
                                     const std::wstring& strUserAgent) override
     {
@@ -114,8 +152,7 @@ public:
     bool m_bReportLocked = false;
     TestResults m_hardware;
     bool m_bVirtualAdapter = false;
-    bool m_bUpdatesInstalled = false;
-    std::wstring m_strUpdatesFound;
+    std::wstring m_strUpdatesFound; // the ids the update agent records, joined by ","
     SHttpDateResponse m_timeResponse{200, L"Thu, 01 Jan 2026 00:00:00 GMT"};
     // Answers the clock's request in place of m_timeResponse when set.
     std::function<SHttpDateResponse(const std::wstring&)> m_request;
@@ -124,7 +161,6 @@ public:
     std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
     std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
     std::wstring m_strDriveRootSeen;
-    std::wstring m_strRequiredSeen;
 
 private:
     void Record(const char* pszName) { m_aCalls.emplace_back(pszName); }

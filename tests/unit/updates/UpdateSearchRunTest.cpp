@@ -37,11 +37,10 @@ public:
         m_systemTime = kNow;
     }
 
-    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
+    std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override
     {
         ++m_nSearchCount;
-        CFileUpdateAgent agent(m_strUpdatesPath);
-        return ::SearchInstalledUpdates(agent, std::move(strRequired), strFound);
+        return std::make_unique<CFileUpdateAgent>(m_strUpdatesPath);
     }
     SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
                                     const std::wstring& strUserAgent) override

@@ -122,7 +122,7 @@ TEST(CRunProgress, ShowsEachStepOfTheRunOnTheLine)
     line.Start();
     CFakeQualificationSteps steps;
     steps.m_osVersion = {6, 1, 1};
-    steps.m_bUpdatesInstalled = true;
+    steps.InstallRequiredUpdates();
     CRecordingView view;
     CRunProgress progress(line);
     CRigvetDlg dialog(view, steps, &progress);
