@@ -1,5 +1,6 @@
 #include "run/CRigvetDlg.h"
 
+#include "diagnostics/HardwareChecks.h"
 #include "run/MessageBoxStyle.h"
 #include "run/RequiredUpdates.h"
 #include "support/CZelSimpleException.h"
@@ -147,8 +148,8 @@ bool CRigvetDlg::EvaluateReport(const IWorkFolder& workFolder)
     Announce(ERunStep::ReadingReport);
     const std::unique_ptr<IXmlDocument> pDocument = workFolder.LoadReport();
     m_facts.system = ReadSystemIdentity(*pDocument);
-    return m_steps.EvaluateHardwareReport(*pDocument, *m_pResults,
-                                          m_steps.GetDriveRoot(m_steps.GetReportPath()));
+    return EvaluateHardwareReport(*pDocument, *m_pResults,
+                                  m_steps.GetDriveRoot(m_steps.GetReportPath()));
 }
 
 void CRigvetDlg::SearchUpdates()

@@ -3,7 +3,6 @@
 #include "clock/InternetTimeSource.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/DriveRoot.h"
-#include "diagnostics/HardwareChecks.h"
 #include "diagnostics/WorkFolder.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
@@ -38,12 +37,6 @@ void CSystemSteps::CaptureDiagnosticsReport(const IWorkFolder& folder)
 std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)
 {
     return ::GetDriveRoot(strPath);
-}
-
-bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
-                                          const std::wstring& strDriveRoot)
-{
-    return ::EvaluateHardwareReport(document, results, strDriveRoot);
 }
 
 std::unique_ptr<IUpdateAgent> CSystemSteps::CreateUpdateAgent()

@@ -13,8 +13,6 @@ public:
     std::wstring GetReportPath() override;
     void CaptureDiagnosticsReport(const IWorkFolder& folder) override;
     std::wstring GetDriveRoot(const std::wstring& strPath) override;
-    bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
-                                const std::wstring& strDriveRoot) override;
     std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override;
     SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
                                     const std::wstring& strUserAgent) override;

@@ -29,9 +29,6 @@ public:
     virtual void CaptureDiagnosticsReport(const IWorkFolder& folder) = 0;
     // The root of the drive that holds the path, or empty when it has none.
     virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
-    // Fills the display, sound, disk and memory fields; true when a virtual adapter was listed.
-    virtual bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
-                                        const std::wstring& strDriveRoot) = 0;
 
     // The Windows Update Agent, or what stands for it (SearchInstalledUpdates asks it).
     virtual std::unique_ptr<IUpdateAgent> CreateUpdateAgent() = 0;

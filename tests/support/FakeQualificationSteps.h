@@ -1,12 +1,15 @@
 #pragma once
 
+#include "diagnostics/HardwareChecks.h"
 #include "run/IQualificationSteps.h"
 #include "run/OsVersion.h"
 #include "support/CZelSimpleException.h"
 #include "updates/CFileUpdateAgent.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <new>
 #include <optional>
 #include <sstream>
@@ -20,10 +23,76 @@
 class CFakeQualificationSteps : public IQualificationSteps
 {
 public:
-    struct SNoDocument : IXmlDocument
+    // The report as the hardware checks query it: each query's elements with their children's
+    // texts. Any other query (the machine's identity) matches nothing.
+    class CFakeReport : public IXmlDocument
     {
-        std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t*) const override { return nullptr; }
+    public:
+        using CElement = std::map<std::wstring, std::wstring>;
+
+        std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override
+        {
+            const auto it = m_queries.find(pszQuery);
+            return it == m_queries.end() ? nullptr : std::make_unique<CList>(it->second);
+        }
+
+        std::map<std::wstring, std::vector<CElement>> m_queries;
+
+    private:
+        class CNode : public IXmlNode
+        {
+        public:
+            explicit CNode(CElement element) : m_element(std::move(element)) {}
+            std::wstring GetChildText(const wchar_t* pszChildName) const override
+            {
+                const auto it = m_element.find(pszChildName);
+                return it == m_element.end() ? std::wstring() : it->second;
+            }
+
+        private:
+            CElement m_element;
+        };
+
+        class CList : public IXmlNodeList
+        {
+        public:
+            explicit CList(std::vector<CElement> aElements) : m_aElements(std::move(aElements)) {}
+            std::int32_t GetLength() const override
+            {
+                return static_cast<std::int32_t>(m_aElements.size());
+            }
+            std::unique_ptr<IXmlNode> GetItem(std::int32_t nIndex) const override
+            {
+                return std::make_unique<CNode>(m_aElements.at(static_cast<std::size_t>(nIndex)));
+            }
+
+        private:
+            std::vector<CElement> m_aElements;
+        };
     };
+
+    // What a report of a machine with m_hardware says (the feature level written major_minor,
+    // the free space of C: in bytes), with a virtual adapter beside the real one when one is set.
+    std::unique_ptr<IXmlDocument> MakeReport() const
+    {
+        auto pReport = std::make_unique<CFakeReport>();
+        std::wstring strLevel = std::to_wstring(m_hardware.m_fFeatureLevel);
+        std::replace(strLevel.begin(), strLevel.end(), L'.', L'_');
+        auto& aAdapters = pReport->m_queries[L"DxDiag/DisplayDevices/DisplayDevice"];
+        aAdapters.push_back({{L"CardName", L"Real Adapter"}, {L"FeatureLevels", strLevel}});
+        if (m_bVirtualAdapter)
+        {
+            aAdapters.push_back({{L"CardName", g_aVirtualAdapterNames[1]}});
+        }
+        pReport->m_queries[L"DxDiag/DirectSound/SoundDevices/SoundDevice"].resize(
+            m_hardware.m_bSoundDevice ? 1 : 0);
+        pReport->m_queries[L"DxDiag//LogicalDisk"] = {
+            {{L"DriveLetter", L"C:"},
+             {L"FreeSpace", std::to_wstring(m_hardware.m_nFreeDiskMB * 1000000ULL)}}};
+        pReport->m_queries[L"DxDiag/SystemInformation"] = {
+            {{L"Memory", std::to_wstring(m_hardware.m_nMemoryMB) + L"MB RAM"}}};
+        return pReport;
+    }
 
     bool IsRemoteSession() override
     {
@@ -51,7 +120,7 @@ public:
         std::unique_ptr<IXmlDocument> LoadReport() const override
         {
             m_steps.Step("LoadDiagnosticsReport");
-            return std::make_unique<SNoDocument>();
+            return m_steps.MakeReport();
         }
         SCollectorPlace GetCollectorPlace() const override { return SCollectorPlace{}; }
 
@@ -74,17 +143,6 @@ public:
         Step("CaptureDiagnosticsReport");
     }
     std::wstring GetDriveRoot(const std::wstring&) override { return L"C:\\"; }
-    bool EvaluateHardwareReport(const IXmlDocument&, TestResults& results,
-                                const std::wstring& strDriveRoot) override
-    {
-        Step("EvaluateHardwareReport");
-        m_strDriveRootSeen = strDriveRoot;
-        results.m_fFeatureLevel = m_hardware.m_fFeatureLevel;
-        results.m_bSoundDevice = m_hardware.m_bSoundDevice;
-        results.m_nMemoryMB = m_hardware.m_nMemoryMB;
-        results.m_nFreeDiskMB = m_hardware.m_nFreeDiskMB;
-        return m_bVirtualAdapter;
-    }
     // The update agent: its search finds one update with the ids of m_strUpdatesFound.
     class CFakeUpdateAgent : public IUpdateAgent
     {
@@ -160,7 +218,6 @@ public:
     std::vector<std::string> m_aUrls;        // the time server of each request
     std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
     std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
-    std::wstring m_strDriveRootSeen;
 
 private:
     void Record(const char* pszName) { m_aCalls.emplace_back(pszName); }
