@@ -148,8 +148,7 @@ bool CRigvetDlg::EvaluateReport(const IWorkFolder& workFolder)
     Announce(ERunStep::ReadingReport);
     const std::unique_ptr<IXmlDocument> pDocument = workFolder.LoadReport();
     m_facts.system = ReadSystemIdentity(*pDocument);
-    return EvaluateHardwareReport(*pDocument, *m_pResults,
-                                  m_steps.GetDriveRoot(m_steps.GetReportPath()));
+    return EvaluateHardwareReport(*pDocument, *m_pResults, m_steps.GetReportDriveRoot());
 }
 
 void CRigvetDlg::SearchUpdates()

@@ -24,19 +24,14 @@ std::unique_ptr<IWorkFolder> CSystemSteps::CreateWorkFolder()
     return ::CreateWorkFolder();
 }
 
-std::wstring CSystemSteps::GetReportPath()
-{
-    return ::GetReportPath();
-}
-
 void CSystemSteps::CaptureDiagnosticsReport(const IWorkFolder& folder)
 {
     ::CaptureDiagnosticsReport(folder);
 }
 
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)
+std::wstring CSystemSteps::GetReportDriveRoot()
 {
-    return ::GetDriveRoot(strPath);
+    return ::GetDriveRoot(::GetReportPath());
 }
 
 std::unique_ptr<IUpdateAgent> CSystemSteps::CreateUpdateAgent()

@@ -10,9 +10,8 @@ public:
     bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                               std::uint16_t nServicePackMajor) override;
     std::unique_ptr<IWorkFolder> CreateWorkFolder() override;
-    std::wstring GetReportPath() override;
     void CaptureDiagnosticsReport(const IWorkFolder& folder) override;
-    std::wstring GetDriveRoot(const std::wstring& strPath) override;
+    std::wstring GetReportDriveRoot() override;
     std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override;
     SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
                                     const std::wstring& strUserAgent) override;

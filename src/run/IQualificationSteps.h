@@ -25,10 +25,10 @@ public:
 
     // Creates the work folder and holds it for the run until the handle goes; never null.
     virtual std::unique_ptr<IWorkFolder> CreateWorkFolder() = 0;
-    virtual std::wstring GetReportPath() = 0;
     virtual void CaptureDiagnosticsReport(const IWorkFolder& folder) = 0;
-    // The root of the drive that holds the path, or empty when it has none.
-    virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
+    // The root of the drive that holds the work folder's report (GetDriveRoot), or empty when it
+    // has none; the work folder need not exist.
+    virtual std::wstring GetReportDriveRoot() = 0;
 
     // The Windows Update Agent, or what stands for it (SearchInstalledUpdates asks it).
     virtual std::unique_ptr<IUpdateAgent> CreateUpdateAgent() = 0;

@@ -133,7 +133,6 @@ public:
         Step("CreateWorkFolder");
         return std::make_unique<CFakeWorkFolder>(*this);
     }
-    std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
     void CaptureDiagnosticsReport(const IWorkFolder&) override
     {
         if (m_onCapture)
@@ -142,7 +141,7 @@ public:
         }
         Step("CaptureDiagnosticsReport");
     }
-    std::wstring GetDriveRoot(const std::wstring&) override { return L"C:\\"; }
+    std::wstring GetReportDriveRoot() override { return L"C:\\"; }
     // The update agent: its search finds one update with the ids of m_strUpdatesFound.
     class CFakeUpdateAgent : public IUpdateAgent
     {
