@@ -12,8 +12,10 @@
 #include <memory>
 #include <string>
 
-// The operations the run calls, in the order it calls them. Steps that stop the run raise
-// CZelSimpleException; the clock's request raises CHttpRequestFailure.
+// What the run asks of the system, in the order it asks: the operating system's answers, the
+// work folder and the capture into it, the update agent, the time server and the clock. The run
+// itself judges what they give. Those that stop the run raise CZelSimpleException; the time
+// server's request raises CHttpRequestFailure.
 class IQualificationSteps
 {
 public:
