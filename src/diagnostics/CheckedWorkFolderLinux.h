@@ -29,17 +29,3 @@ SOwnershipQuery GetSystemOwnershipQuery();
 // invalid one.
 CUniqueFd OpenSafeFolder(const std::string& strBase, const std::string& strLevels,
                          const SOwnershipQuery& query);
-
-// A path as the run's operations reach it: relative to the work folder held for the run when
-// it names an entry directly inside that folder, else relative to the current folder
-// (AT_FDCWD) as given.
-struct SReachedPath
-{
-    int nFolderFd;
-    std::string strName;
-    bool bInHeldFolder;
-};
-SReachedPath ReachPath(const std::string& strPath);
-
-// The descriptor of the work folder held for the run when strFolder is its path, else -1.
-int FindHeldWorkFolder(const std::string& strFolder);

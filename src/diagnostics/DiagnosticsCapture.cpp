@@ -1,6 +1,5 @@
 #include "diagnostics/DiagnosticsCapture.h"
 
-#include "diagnostics/WorkFolder.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
@@ -68,15 +67,15 @@ std::int32_t GetCaptureExitCode(const SChildOutcome& outcome)
     return outcome.nExitStatus;
 }
 
-void CaptureDiagnosticsReport()
+void CaptureDiagnosticsReport(const IWorkFolder& folder)
 {
     // Front ends refuse an invalid bound at their start; one that does not gets no collector.
     const std::optional<std::chrono::seconds> timeout = GetCollectorTimeout();
+    const SCollectorPlace place = folder.GetCollectorPlace();
     const SChildOutcome outcome =
-        timeout
-            ? RunCollector(FindCollectorProgram(), BuildCollectorArguments(GetShortReportPath()),
-                           GetShortWorkFolder(), *timeout)
-            : SChildOutcome{};
+        timeout ? RunCollector(FindCollectorProgram(), BuildCollectorArguments(place.strReport),
+                               place, *timeout)
+                : SChildOutcome{};
     if (GetCaptureExitCode(outcome) == kCaptureFailed)
     {
         throw CZelSimpleException(IDS_DXDIAG_FAILED,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diagnostics/WorkFolder.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -45,17 +47,17 @@ std::vector<std::wstring> BuildCollectorArguments(const std::wstring& strReportP
 // status is -1, or 255 where only 8 bits of it are kept. Any other status is the exit code.
 std::int32_t GetCaptureExitCode(const SChildOutcome& outcome);
 
-// Runs the collector in the work folder and waits for it, at most GetCollectorTimeout(); raises
-// CZelSimpleException(10005) when the exit code is -1.
-void CaptureDiagnosticsReport();
+// Runs the collector in the held work folder and waits for it, at most GetCollectorTimeout();
+// raises CZelSimpleException(10005) when the exit code is -1.
+void CaptureDiagnosticsReport(const IWorkFolder& folder);
 
 // Platform adapter: the collector program to run, and running it with nothing of this process's
-// standard streams: its own process (group) in the working directory, ended with everything it
-// started when it runs longer than the timeout.
+// standard streams: its own process (group) in the place's folder (its open folder where it has
+// one), ended with everything it started when it runs longer than the timeout.
 std::wstring FindCollectorProgram();
 SChildOutcome RunCollector(const std::wstring& strProgram,
                            const std::vector<std::wstring>& aArguments,
-                           const std::wstring& strWorkingDirectory, std::chrono::seconds timeout);
+                           const SCollectorPlace& place, std::chrono::seconds timeout);
 
 // Platform adapter: ends the collector that is running, with everything it started, if one is;
 // safe to call from a signal handler, so that a front end that is interrupted leaves nothing

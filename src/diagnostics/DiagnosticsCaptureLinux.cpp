@@ -1,8 +1,8 @@
-#include "diagnostics/CheckedWorkFolderLinux.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "support/InstallLayout.h"
 #include "support/ModulePath.h"
 #include "support/TextConvert.h"
+#include "support/UniqueFdLinux.h"
 
 #include <algorithm>
 #include <atomic>
@@ -92,20 +92,20 @@ private:
 
 // The child reads nothing of ours and writes into nothing of ours: a reader of this program's
 // output sees its end when this program ends, whatever the collector leaves running, and no
-// descriptor beyond the standard three reaches it. It starts in the work folder that was
-// checked, not in whatever its path names now.
-bool PrepareActions(CSpawnActions& actions, const std::string& strDirectory)
+// descriptor beyond the standard three reaches it. It starts in the open folder when there is
+// one (the work folder that was checked, not whatever its path names now).
+bool PrepareActions(CSpawnActions& actions, const SCollectorPlace& place)
 {
-    const int nHeldFolder = FindHeldWorkFolder(strDirectory);
     return posix_spawn_file_actions_addopen(actions.Get(), STDIN_FILENO, "/dev/null", O_RDONLY,
                                             0) == 0 &&
            posix_spawn_file_actions_addopen(actions.Get(), STDOUT_FILENO, "/dev/null", O_WRONLY,
                                             0) == 0 &&
            posix_spawn_file_actions_addopen(actions.Get(), STDERR_FILENO, "/dev/null", O_WRONLY,
                                             0) == 0 &&
-           (nHeldFolder >= 0
-                ? posix_spawn_file_actions_addfchdir_np(actions.Get(), nHeldFolder)
-                : posix_spawn_file_actions_addchdir_np(actions.Get(), strDirectory.c_str())) == 0 &&
+           (place.nFolderFd >= 0
+                ? posix_spawn_file_actions_addfchdir_np(actions.Get(), place.nFolderFd)
+                : posix_spawn_file_actions_addchdir_np(actions.Get(),
+                                                       WideToUtf8(place.strFolder).c_str())) == 0 &&
            posix_spawn_file_actions_addclosefrom_np(actions.Get(), STDERR_FILENO + 1) == 0;
 }
 
@@ -176,13 +176,13 @@ SChildOutcome Reap(pid_t nChild, bool bTimedOut)
                          WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 0};
 }
 
-pid_t StartCollector(std::vector<char*>& aArgv, const std::string& strDirectory)
+pid_t StartCollector(std::vector<char*>& aArgv, const SCollectorPlace& place)
 {
     CSpawnActions actions;
     CSpawnAttributes attributes;
     const CTerminatingSignalsHeld held;
     pid_t nChild = 0;
-    if (!PrepareActions(actions, strDirectory) || !PrepareAttributes(attributes) ||
+    if (!PrepareActions(actions, place) || !PrepareAttributes(attributes) ||
         posix_spawn(&nChild, aArgv[0], actions.Get(), attributes.Get(), aArgv.data(), environ) != 0)
     {
         return 0;
@@ -217,17 +217,12 @@ std::wstring FindCollectorProgram()
 
 SChildOutcome RunCollector(const std::wstring& strProgram,
                            const std::vector<std::wstring>& aArguments,
-                           const std::wstring& strWorkingDirectory, std::chrono::seconds timeout)
+                           const SCollectorPlace& place, std::chrono::seconds timeout)
 {
-    const int nStartFolder = FindHeldWorkFolder(WideToUtf8(strWorkingDirectory));
     std::vector<std::string> aNarrow{WideToUtf8(strProgram)};
     for (const std::wstring& strArgument : aArguments)
     {
-        // A path into the held work folder, where the child starts, becomes the entry's bare
-        // name: a folder swapped under the path after the check cannot redirect the write.
-        const SReachedPath reached = ReachPath(WideToUtf8(strArgument));
-        const bool bInStartFolder = reached.bInHeldFolder && reached.nFolderFd == nStartFolder;
-        aNarrow.push_back(bInStartFolder ? reached.strName : WideToUtf8(strArgument));
+        aNarrow.push_back(WideToUtf8(strArgument));
     }
     std::vector<char*> aArgv;
     for (std::string& strArgument : aNarrow)
@@ -237,7 +232,7 @@ SChildOutcome RunCollector(const std::wstring& strProgram,
     aArgv.push_back(nullptr);
 
     const CClock::time_point deadline = CClock::now() + timeout;
-    const pid_t nChild = StartCollector(aArgv, WideToUtf8(strWorkingDirectory));
+    const pid_t nChild = StartCollector(aArgv, place);
     if (nChild == 0)
     {
         return SChildOutcome{};

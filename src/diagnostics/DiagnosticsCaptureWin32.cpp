@@ -87,7 +87,7 @@ std::wstring FindCollectorProgram()
 
 SChildOutcome RunCollector(const std::wstring& strProgram,
                            const std::vector<std::wstring>& aArguments,
-                           const std::wstring& strWorkingDirectory, std::chrono::seconds timeout)
+                           const SCollectorPlace& place, std::chrono::seconds timeout)
 {
     const std::wstring strCommand = BuildCommandLine(strProgram, aArguments);
     std::vector<wchar_t> aCommand(strCommand.begin(), strCommand.end());
@@ -95,7 +95,7 @@ SChildOutcome RunCollector(const std::wstring& strProgram,
     // The current folder's buffer holds 259 characters and its terminator; a longer short path
     // is cut there, and the start then fails on a folder that does not exist.
     wchar_t szDirectory[MAX_PATH] = {};
-    lstrcpynW(szDirectory, strWorkingDirectory.c_str(), MAX_PATH);
+    lstrcpynW(szDirectory, place.strFolder.c_str(), MAX_PATH);
     szDirectory[MAX_PATH - 1] = L'\0';
 
     CKernelHandle job = CreateCollectorJob();

@@ -1,4 +1,3 @@
-#include "diagnostics/CheckedWorkFolderLinux.h"
 #include "diagnostics/FileExists.h"
 #include "support/TextConvert.h"
 
@@ -11,9 +10,8 @@ bool FileExists(const wchar_t* pszPath)
     {
         return false;
     }
-    const SReachedPath path = ReachPath(WideToUtf8(pszPath));
     struct stat info
     {
     };
-    return fstatat(path.nFolderFd, path.strName.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    return fstatat(AT_FDCWD, WideToUtf8(pszPath).c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }

@@ -33,12 +33,13 @@ bool FileExistsNormalized(std::wstring strPath)
     return FileExists(strPath.c_str());
 }
 
-void CreateWorkFolder()
+std::unique_ptr<IWorkFolder> CreateWorkFolder()
 {
-    switch (AcquireWorkFolder())
+    std::unique_ptr<IWorkFolder> pFolder;
+    switch (AcquireWorkFolder(pFolder))
     {
     case EWorkFolderAccess::Held:
-        return;
+        return pFolder;
     case EWorkFolderAccess::InUse:
         // Another run's report would be removed or read under it: this run ends as a failed
         // step does, with the message of a report that is held.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "diagnostics/IXmlDocument.h"
+
+#include <memory>
 #include <string>
 
 // The work folder under the user's temporary directory and the report file inside it. The
@@ -20,10 +23,40 @@ std::wstring GetReportPath();
 std::wstring GetShortWorkFolder();
 std::wstring GetShortReportPath();
 
+// Where the collector starts and how it names the report it writes.
+struct SCollectorPlace
+{
+    std::wstring strFolder;
+    // The open folder to start in in place of strFolder, where the platform starts a child in
+    // an open folder; else -1.
+    int nFolderFd = -1;
+    std::wstring strReport;
+};
+
+// The work folder as one run holds it: created and checked, and locked against other runs of
+// the user until the handle goes, whatever ended the run. Every operation on the report reaches
+// the folder that was checked, whatever its path names later.
+class IWorkFolder
+{
+public:
+    virtual ~IWorkFolder() = default;
+
+    // Removes the report when it can (after making it writable, unless it has other links, whose
+    // file must keep its permissions); reports nothing.
+    virtual void DeleteReport() = 0;
+    // The lock test: whether the folder holds an entry of the report's name, a symbolic link
+    // counting as itself.
+    virtual bool ReportExists() const = 0;
+    // The report parsed; raises CZelSimpleException(-998) as LoadDiagnosticsReport does. A
+    // symbolic link at the report is not followed.
+    virtual std::unique_ptr<IXmlDocument> LoadReport() const = 0;
+    virtual SCollectorPlace GetCollectorPlace() const = 0;
+};
+
 // Creates the work folder with its missing parents and holds it for the run; raises
 // CZelSimpleException(25101) when it cannot be created or is not safe to use, and (10004) when
 // another run holds it: one run at a time may use the work folder of a user.
-void CreateWorkFolder();
+[[nodiscard]] std::unique_ptr<IWorkFolder> CreateWorkFolder();
 
 // How the platform's attempt to hold the work folder ended.
 enum class EWorkFolderAccess
@@ -33,16 +66,9 @@ enum class EWorkFolderAccess
     InUse,  // held by another run
 };
 
-// Platform adapter: creates the work folder with its missing parents, checks it, and holds it,
-// locked against other runs of the user, until ReleaseWorkFolder (or the process ends). The
-// report's operations then reach the folder that was checked, whatever its path names later.
-EWorkFolderAccess AcquireWorkFolder();
-// Lets other runs have the work folder again; nothing when none is held.
-void ReleaseWorkFolder();
+// Platform adapter: creates the work folder with its missing parents, checks it, and, when it
+// is Held, hands over its hold in pFolder.
+EWorkFolderAccess AcquireWorkFolder(std::unique_ptr<IWorkFolder>& pFolder);
 
-// Removes the report file when it can (after making it writable, unless it has other links,
-// whose file must keep its permissions); reports nothing. Only the report in the work folder
-// held for the run is removed.
-void DeleteReportFile(const std::wstring& strReportPath);
-// The lock test: FileExists of the path with every "/" turned into this platform's separator.
+// FileExists of the path with every "/" turned into this platform's separator.
 bool FileExistsNormalized(std::wstring strPath);

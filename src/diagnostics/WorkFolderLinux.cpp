@@ -2,6 +2,8 @@
 #include "diagnostics/PathText.h"
 #include "diagnostics/TempDirectory.h"
 #include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlDocumentLinux.h"
+#include "diagnostics/XmlReport.h"
 #include "support/PathSeparator.h"
 #include "support/TextConvert.h"
 
@@ -15,19 +17,6 @@
 namespace
 {
 constexpr mode_t kPrivateFolderMode = 0700;
-
-// The work folder held for the run, with the path it was checked under.
-struct SHeldFolder
-{
-    CUniqueFd folder;
-    std::string strPath;
-};
-
-SHeldFolder& HeldFolder()
-{
-    static SHeldFolder held;
-    return held;
-}
 
 std::optional<std::wstring> ReadVariable(const char* pszName)
 {
@@ -76,6 +65,66 @@ CUniqueFd OpenSafeSubfolder(int nParentFd, const std::string& strName, const SOw
     }
     return folder;
 }
+
+// The checked folder, held by its descriptor under the lock; the report is reached by its name
+// inside it, so a folder swapped into the path after the check cannot redirect the run.
+class CHeldWorkFolder : public IWorkFolder
+{
+public:
+    CHeldWorkFolder(CUniqueFd folder, std::wstring strPath)
+        : m_folder(std::move(folder)), m_strPath(std::move(strPath)),
+          m_strReport(WideToUtf8(kReportFileName))
+    {
+    }
+
+    void DeleteReport() override
+    {
+        struct stat info
+        {
+        };
+        if (fstatat(m_folder.Get(), m_strReport.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        {
+            return;
+        }
+        // The owner's write permission stands for the read-only attribute. A file with other
+        // links would carry a new permission to a name outside the work folder, and removing a
+        // name needs no permission of the file itself, so such a file is removed as it is. A
+        // symbolic link has no permissions of its own, and removing it leaves its target alone.
+        const bool bMakeWritable =
+            S_ISREG(info.st_mode) && info.st_nlink == 1 && (info.st_mode & S_IWUSR) == 0;
+        if (bMakeWritable &&
+            fchmodat(m_folder.Get(), m_strReport.c_str(), (info.st_mode & 07777) | S_IWUSR, 0) != 0)
+        {
+            return;
+        }
+        unlinkat(m_folder.Get(), m_strReport.c_str(), 0);
+    }
+
+    bool ReportExists() const override
+    {
+        struct stat info
+        {
+        };
+        return fstatat(m_folder.Get(), m_strReport.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+
+    std::unique_ptr<IXmlDocument> LoadReport() const override
+    {
+        return LoadReportInto(std::make_unique<CPugiXmlDocument>(m_folder.Get()), kReportFileName,
+                              ReportExists());
+    }
+
+    // The collector starts in the held folder and writes the report by its bare name.
+    SCollectorPlace GetCollectorPlace() const override
+    {
+        return SCollectorPlace{m_strPath, m_folder.Get(), kReportFileName};
+    }
+
+private:
+    CUniqueFd m_folder;
+    std::wstring m_strPath;
+    std::string m_strReport;
+};
 } // namespace
 
 SOwnershipQuery GetSystemOwnershipQuery()
@@ -109,26 +158,6 @@ CUniqueFd OpenSafeFolder(const std::string& strBase, const std::string& strLevel
     return folder;
 }
 
-int FindHeldWorkFolder(const std::string& strFolder)
-{
-    const SHeldFolder& held = HeldFolder();
-    return held.folder.IsValid() && held.strPath == strFolder ? held.folder.Get() : -1;
-}
-
-SReachedPath ReachPath(const std::string& strPath)
-{
-    const std::size_t nSlash = strPath.rfind('/');
-    if (nSlash != std::string::npos && nSlash + 1 < strPath.size())
-    {
-        const int nFolderFd = FindHeldWorkFolder(strPath.substr(0, nSlash));
-        if (nFolderFd >= 0)
-        {
-            return SReachedPath{nFolderFd, strPath.substr(nSlash + 1), true};
-        }
-    }
-    return SReachedPath{AT_FDCWD, strPath, false};
-}
-
 std::wstring GetTempDirectory()
 {
     const STempDirectoryCandidates candidates{ReadVariable("XDG_RUNTIME_DIR"),
@@ -143,9 +172,8 @@ std::wstring GetShortWorkFolder()
     return GetWorkFolderPath();
 }
 
-EWorkFolderAccess AcquireWorkFolder()
+EWorkFolderAccess AcquireWorkFolder(std::unique_ptr<IWorkFolder>& pFolder)
 {
-    ReleaseWorkFolder();
     CUniqueFd folder = OpenSafeFolder(WideToUtf8(GetTempDirectory()), WideToUtf8(kWorkFolderName),
                                       GetSystemOwnershipQuery());
     if (!folder.IsValid())
@@ -158,36 +186,6 @@ EWorkFolderAccess AcquireWorkFolder()
     {
         return EWorkFolderAccess::InUse;
     }
-    HeldFolder() = SHeldFolder{std::move(folder), WideToUtf8(GetWorkFolderPath())};
+    pFolder = std::make_unique<CHeldWorkFolder>(std::move(folder), GetWorkFolderPath());
     return EWorkFolderAccess::Held;
-}
-
-void ReleaseWorkFolder()
-{
-    HeldFolder() = SHeldFolder{CUniqueFd(), std::string()};
-}
-
-void DeleteReportFile(const std::wstring& strReportPath)
-{
-    const SReachedPath report = ReachPath(WideToUtf8(strReportPath));
-    struct stat info
-    {
-    };
-    if (!report.bInHeldFolder ||
-        fstatat(report.nFolderFd, report.strName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-    {
-        return;
-    }
-    // The owner's write permission stands for the read-only attribute. A file with other links
-    // would carry a new permission to a name outside the work folder, and removing a name needs
-    // no permission of the file itself, so such a file is removed as it is. A symbolic link has
-    // no permissions of its own, and removing it leaves its target alone.
-    const bool bMakeWritable =
-        S_ISREG(info.st_mode) && info.st_nlink == 1 && (info.st_mode & S_IWUSR) == 0;
-    if (bMakeWritable && fchmodat(report.nFolderFd, report.strName.c_str(),
-                                  (info.st_mode & 07777) | S_IWUSR, 0) != 0)
-    {
-        return;
-    }
-    unlinkat(report.nFolderFd, report.strName.c_str(), 0);
 }

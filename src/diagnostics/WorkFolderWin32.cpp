@@ -1,5 +1,7 @@
 #include "diagnostics/PathText.h"
 #include "diagnostics/WorkFolder.h"
+#include "diagnostics/XmlDocument.h"
+#include "diagnostics/XmlReport.h"
 #include "support/PathSeparator.h"
 #include "support/UniqueHandleWin32.h"
 
@@ -29,18 +31,55 @@ namespace
 // The run's hold on the work folder: a file in it that only one process at a time may open, and
 // that goes when it is closed.
 constexpr const wchar_t* kWorkFolderHoldName = L"rigvet.lock";
-CKernelHandle g_workFolderHold;
 
 bool IsFolder(const std::wstring& strPath)
 {
     const DWORD nAttributes = GetFileAttributesW(strPath.c_str());
     return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
+
+// The work folder held through its open hold file; the report is reached by its path.
+class CHeldWorkFolder : public IWorkFolder
+{
+public:
+    explicit CHeldWorkFolder(HANDLE hHold) : m_hold(hHold), m_strReport(GetReportPath()) {}
+
+    void DeleteReport() override
+    {
+        const DWORD nAttributes = GetFileAttributesW(m_strReport.c_str());
+        if (nAttributes == INVALID_FILE_ATTRIBUTES)
+        {
+            return; // no file: nothing to remove
+        }
+        // Only a file whose read-only attribute could be cleared is deleted; the lock test after
+        // this reports one that stays.
+        if (SetFileAttributesW(m_strReport.c_str(), nAttributes & ~FILE_ATTRIBUTE_READONLY))
+        {
+            DeleteFileW(m_strReport.c_str());
+        }
+    }
+
+    bool ReportExists() const override { return FileExistsNormalized(m_strReport); }
+
+    std::unique_ptr<IXmlDocument> LoadReport() const override
+    {
+        return LoadReportInto(CreateXmlDocument(), m_strReport, ReportExists());
+    }
+
+    // The diagnostics tool gets the short forms: it takes its arguments without quotation marks.
+    SCollectorPlace GetCollectorPlace() const override
+    {
+        return SCollectorPlace{GetShortWorkFolder(), -1, GetShortReportPath()};
+    }
+
+private:
+    CFileHandle m_hold;
+    std::wstring m_strReport;
+};
 } // namespace
 
-EWorkFolderAccess AcquireWorkFolder()
+EWorkFolderAccess AcquireWorkFolder(std::unique_ptr<IWorkFolder>& pFolder)
 {
-    ReleaseWorkFolder();
     const std::wstring strPath = GetWorkFolderPath();
     const int nResult = SHCreateDirectoryExW(nullptr, strPath.c_str(), nullptr);
     // "Already exists" is also what a file of that name gives; only a folder will do.
@@ -57,26 +96,6 @@ EWorkFolderAccess AcquireWorkFolder()
         return GetLastError() == ERROR_SHARING_VIOLATION ? EWorkFolderAccess::InUse
                                                          : EWorkFolderAccess::Unsafe;
     }
-    g_workFolderHold.Reset(hHold);
+    pFolder = std::make_unique<CHeldWorkFolder>(hHold);
     return EWorkFolderAccess::Held;
-}
-
-void ReleaseWorkFolder()
-{
-    g_workFolderHold.Reset(INVALID_HANDLE_VALUE);
-}
-
-void DeleteReportFile(const std::wstring& strReportPath)
-{
-    const DWORD nAttributes = GetFileAttributesW(strReportPath.c_str());
-    if (nAttributes == INVALID_FILE_ATTRIBUTES)
-    {
-        return; // no file: nothing to remove
-    }
-    // Only a file whose read-only attribute could be cleared is deleted; the lock test after
-    // this reports one that stays.
-    if (SetFileAttributesW(strReportPath.c_str(), nAttributes & ~FILE_ATTRIBUTE_READONLY))
-    {
-        DeleteFileW(strReportPath.c_str());
-    }
 }

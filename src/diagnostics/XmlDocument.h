@@ -16,8 +16,8 @@ class IXmlReportDocument : public IXmlDocument
 public:
     // Replaces the content with the file's, read once and in full; false when the file cannot be
     // read, is larger than kMaxReportBytes (known before it is read) or is not one well-formed
-    // document. A report in the work folder held for the run is read through that folder, and a
-    // symbolic link there is not followed; any other path is the user's and is followed.
+    // document. The path is the user's and a symbolic link in it is followed; the work folder's
+    // own document reads the report's name inside the folder held for the run, and follows none.
     virtual bool Load(const std::wstring& strPath) = 0;
     // Why the last Load failed ("Permission denied", "not well-formed XML at line 3"); empty
     // after a successful one.

@@ -1,10 +1,10 @@
 #include "diagnostics/XmlDocumentLinux.h"
 
-#include "diagnostics/CheckedWorkFolderLinux.h"
 #include "support/RegularFileLinux.h"
 #include "support/TextConvert.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <limits>
 #include <string_view>
 
@@ -81,12 +81,12 @@ std::unique_ptr<IXmlReportDocument> CreateXmlDocument()
 
 bool CPugiXmlDocument::Load(const std::wstring& strPath)
 {
-    const SReachedPath path = ReachPath(WideToUtf8(strPath));
+    const bool bInFolder = m_nFolderFd >= 0;
     CXmlTreeBuilder builder(m_document);
     EFileReadError readError = EFileReadError::None;
     // The parser takes the report as it is read, so that no copy of it is held beside the tree.
     const bool bRead = ReadRegularFileChunksAt(
-        path.nFolderFd, path.strName, !path.bInHeldFolder, kMaxReportBytes,
+        bInFolder ? m_nFolderFd : AT_FDCWD, WideToUtf8(strPath), !bInFolder, kMaxReportBytes,
         [&builder](const char* pData, std::size_t nBytes) { return builder.Feed(pData, nBytes); },
         &readError);
     SXmlParseError error;

@@ -11,6 +11,10 @@
 class CPugiXmlDocument : public IXmlReportDocument
 {
 public:
+    CPugiXmlDocument() = default;
+    // A document that loads names inside the open folder, never through a symbolic link there.
+    explicit CPugiXmlDocument(int nFolderFd) : m_nFolderFd(nFolderFd) {}
+
     bool Load(const std::wstring& strPath) override;
     std::wstring GetLoadError() const override;
     // Parses the whole content in any encoding the parser knows. False when it is not one
@@ -19,6 +23,7 @@ public:
     std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override;
 
 private:
+    int m_nFolderFd = -1;
     pugi::xml_document m_document;
     std::wstring m_strLoadError;
 };

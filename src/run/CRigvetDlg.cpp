@@ -1,11 +1,13 @@
 #include "run/CRigvetDlg.h"
 
+#include "diagnostics/HardwareChecks.h"
 #include "run/MessageBoxStyle.h"
 #include "run/RequiredUpdates.h"
 #include "support/CZelSimpleException.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/TextConvert.h"
+#include "updates/SearchInstalledUpdates.h"
 
 #include <exception>
 
@@ -17,8 +19,8 @@ constexpr const wchar_t* kUpdatesLogLine = L"The following updates were found on
 constexpr std::int32_t kUnexpectedErrorCode = -1;
 } // namespace
 
-CRigvetDlg::CRigvetDlg(IRunView& view, IQualificationSteps& steps)
-    : m_pResults(std::make_unique<TestResults>()), m_view(view), m_steps(steps)
+CRigvetDlg::CRigvetDlg(IRunView& view, IQualificationSteps& steps, IRunEvents* pEvents)
+    : m_pResults(std::make_unique<TestResults>()), m_view(view), m_steps(steps), m_pEvents(pEvents)
 {
 }
 
@@ -44,11 +46,13 @@ void CRigvetDlg::RunQualification()
     m_view.EnableRunButton(false);
     m_view.Repaint();
 
+    // Held until the run has finished, whatever ended it.
+    std::unique_ptr<IWorkFolder> pWorkFolder;
     bool bVirtualizationDetected = false;
     bool bReachedClock = false;
     try
     {
-        bReachedClock = RunChecks(bVirtualizationDetected);
+        bReachedClock = RunChecks(pWorkFolder, bVirtualizationDetected);
     }
     catch (CZelSimpleException exception)
     {
@@ -98,20 +102,22 @@ bool CRigvetDlg::PassStartupGates()
     return true;
 }
 
-bool CRigvetDlg::RunChecks(bool& bVirtualizationDetected)
+bool CRigvetDlg::RunChecks(std::unique_ptr<IWorkFolder>& workFolder, bool& bVirtualizationDetected)
 {
-    m_steps.CreateWorkFolder();
-    m_steps.DeleteReportFile(m_steps.GetReportPath());
-    if (m_steps.FileExistsNormalized(m_steps.GetReportPath()))
+    Announce(ERunStep::PreparingWorkFolder);
+    workFolder = m_steps.CreateWorkFolder();
+    workFolder->DeleteReport();
+    if (workFolder->ReportExists())
     {
         // The caption carries the number of the message's own entry.
         EndOnError(IDS_REPORT_LOCKED, LoadResourceString(IDS_REPORT_LOCKED));
         return false;
     }
-    m_steps.CaptureDiagnosticsReport();
-    bVirtualizationDetected = EvaluateReport();
+    Announce(ERunStep::CollectingDiagnostics);
+    m_steps.CaptureDiagnosticsReport(*workFolder);
+    bVirtualizationDetected = EvaluateReport(*workFolder);
     m_facts.bReportEvaluated = true;
-    m_steps.DeleteReportFile(m_steps.GetReportPath());
+    workFolder->DeleteReport();
 
     if (!IsSystemAtLeast(m_steps, kWindows8))
     {
@@ -121,19 +127,20 @@ bool CRigvetDlg::RunChecks(bool& bVirtualizationDetected)
     return true;
 }
 
-bool CRigvetDlg::EvaluateReport()
+bool CRigvetDlg::EvaluateReport(const IWorkFolder& workFolder)
 {
-    const std::wstring strReportPath = m_steps.GetReportPath();
-    const std::unique_ptr<IXmlDocument> pDocument = m_steps.LoadDiagnosticsReport(strReportPath);
+    Announce(ERunStep::ReadingReport);
+    const std::unique_ptr<IXmlDocument> pDocument = workFolder.LoadReport();
     m_facts.system = ReadSystemIdentity(*pDocument);
-    return m_steps.EvaluateHardwareReport(*pDocument, *m_pResults,
-                                          m_steps.GetDriveRoot(strReportPath));
+    return EvaluateHardwareReport(*pDocument, *m_pResults, m_steps.GetReportDriveRoot());
 }
 
 void CRigvetDlg::SearchUpdates()
 {
+    Announce(ERunStep::SearchingUpdates);
+    const std::unique_ptr<IUpdateAgent> pAgent = m_steps.CreateUpdateAgent();
     std::wstring strFound;
-    m_pResults->m_bUpdatesFound = m_steps.SearchInstalledUpdates(kRequiredUpdates, strFound);
+    m_pResults->m_bUpdatesFound = SearchInstalledUpdates(*pAgent, kRequiredUpdates, strFound);
     m_facts.strUpdatesFound = strFound;
     if (!m_strLogPath.empty() && m_logFile.IsOpen())
     {
@@ -157,7 +164,6 @@ void CRigvetDlg::FinishRun(bool bVirtualizationDetected)
         ShowStop(IDS_VIRTUAL_CAPTION, IDS_VIRTUAL_TEXT);
     }
     CloseLogFile();
-    m_steps.ReleaseWorkFolder();
 }
 
 void CRigvetDlg::CloseLogFile()
@@ -196,6 +202,14 @@ void CRigvetDlg::EndOnError(std::int32_t nCode, const std::wstring& strText)
 {
     m_facts.endingError = SRunError{nCode, strText, {}};
     ShowError(nCode, strText);
+}
+
+void CRigvetDlg::Announce(ERunStep step)
+{
+    if (m_pEvents != nullptr)
+    {
+        m_pEvents->OnStepStarted(step);
+    }
 }
 
 void CRigvetDlg::ShowStop(unsigned int nCaptionId, unsigned int nTextId)

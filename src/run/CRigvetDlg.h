@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/IQualificationSteps.h"
+#include "run/IRunEvents.h"
 #include "run/IRunView.h"
 #include "run/LogFile.h"
 #include "run/RunFacts.h"
@@ -16,7 +17,8 @@
 class CRigvetDlg
 {
 public:
-    CRigvetDlg(IRunView& view, IQualificationSteps& steps);
+    // The events of the run go to pEvents when one is given.
+    CRigvetDlg(IRunView& view, IQualificationSteps& steps, IRunEvents* pEvents = nullptr);
     CRigvetDlg(const CRigvetDlg&) = delete;
     CRigvetDlg& operator=(const CRigvetDlg&) = delete;
 
@@ -42,9 +44,10 @@ public:
 private:
     bool AskConsent();
     bool PassStartupGates();
-    // Steps from the work folder to the clock; false when the run stopped before the clock.
-    bool RunChecks(bool& bVirtualizationDetected);
-    bool EvaluateReport();
+    // Steps from the work folder to the clock; false when the run stopped before the clock. The
+    // folder's hold is handed to workFolder, so that it lasts until the run has finished.
+    bool RunChecks(std::unique_ptr<IWorkFolder>& workFolder, bool& bVirtualizationDetected);
+    bool EvaluateReport(const IWorkFolder& workFolder);
     void SearchUpdates();
     void FinishRun(bool bVirtualizationDetected);
     void CloseLogFile();
@@ -52,7 +55,12 @@ private:
     // The error box that ends the run, remembered in m_facts.
     void EndOnError(std::int32_t nCode, const std::wstring& strText);
     void ShowStop(unsigned int nCaptionId, unsigned int nTextId);
+    void Announce(ERunStep step);
+    // The Date of the time server that RIGVET_TIME_URL names (or the default one); raises
+    // CHttpRequestFailure, for an invalid address too.
+    SHttpDateResponse RequestInternetDate();
 
     IRunView& m_view;
     IQualificationSteps& m_steps;
+    IRunEvents* m_pEvents;
 };

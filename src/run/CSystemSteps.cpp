@@ -1,15 +1,11 @@
 #include "run/CSystemSteps.h"
 
 #include "clock/InternetTimeSource.h"
-#include "clock/TimeServerUrl.h"
 #include "diagnostics/DiagnosticsCapture.h"
 #include "diagnostics/DriveRoot.h"
-#include "diagnostics/HardwareChecks.h"
 #include "diagnostics/WorkFolder.h"
-#include "diagnostics/XmlReport.h"
 #include "run/OsVersion.h"
 #include "run/RemoteSession.h"
-#include "updates/SearchInstalledUpdates.h"
 #include "updates/SystemUpdateAgent.h"
 
 bool CSystemSteps::IsRemoteSession()
@@ -23,68 +19,30 @@ bool CSystemSteps::IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMin
     return ::IsOsVersionOrGreater(nMajor, nMinor, nServicePackMajor);
 }
 
-void CSystemSteps::CreateWorkFolder()
+std::unique_ptr<IWorkFolder> CSystemSteps::CreateWorkFolder()
 {
-    ::CreateWorkFolder();
+    return ::CreateWorkFolder();
 }
 
-void CSystemSteps::ReleaseWorkFolder()
+void CSystemSteps::CaptureDiagnosticsReport(const IWorkFolder& folder)
 {
-    ::ReleaseWorkFolder();
+    ::CaptureDiagnosticsReport(folder);
 }
 
-std::wstring CSystemSteps::GetReportPath()
+std::wstring CSystemSteps::GetReportDriveRoot()
 {
-    return ::GetReportPath();
+    return ::GetDriveRoot(::GetReportPath());
 }
 
-void CSystemSteps::DeleteReportFile(const std::wstring& strReportPath)
+std::unique_ptr<IUpdateAgent> CSystemSteps::CreateUpdateAgent()
 {
-    ::DeleteReportFile(strReportPath);
+    return CreateSystemUpdateAgent();
 }
 
-bool CSystemSteps::FileExistsNormalized(std::wstring strPath)
+SHttpDateResponse CSystemSteps::FetchHttpDate(const std::string& strBaseUrl,
+                                              const std::wstring& strUserAgent)
 {
-    return ::FileExistsNormalized(std::move(strPath));
-}
-
-void CSystemSteps::CaptureDiagnosticsReport()
-{
-    ::CaptureDiagnosticsReport();
-}
-
-std::unique_ptr<IXmlDocument> CSystemSteps::LoadDiagnosticsReport(const std::wstring& strReportPath)
-{
-    return ::LoadDiagnosticsReport(strReportPath);
-}
-
-std::wstring CSystemSteps::GetDriveRoot(const std::wstring& strPath)
-{
-    return ::GetDriveRoot(strPath);
-}
-
-bool CSystemSteps::EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
-                                          const std::wstring& strDriveRoot)
-{
-    return ::EvaluateHardwareReport(document, results, strDriveRoot);
-}
-
-bool CSystemSteps::SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound)
-{
-    const std::unique_ptr<IUpdateAgent> pAgent = CreateSystemUpdateAgent();
-    return ::SearchInstalledUpdates(*pAgent, std::move(strRequired), strFound);
-}
-
-SHttpDateResponse CSystemSteps::RequestInternetDate(const std::wstring& strUserAgent)
-{
-    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
-    const std::optional<std::string> strUrl = GetTimeServerUrl();
-    if (!strUrl)
-    {
-        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
-                                  " is not an https://host[:port]/ address");
-    }
-    return FetchHttpDate(*strUrl, strUserAgent);
+    return ::FetchHttpDate(strBaseUrl, strUserAgent);
 }
 
 std::time_t CSystemSteps::GetSystemTime()

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "diagnostics/IXmlDocument.h"
+#include "diagnostics/WorkFolder.h"
 #include "run/HttpDateResponse.h"
 #include "run/OsVersion.h"
 #include "run/TestResults.h"
+#include "updates/IUpdateAgent.h"
 
 #include <cstdint>
 #include <ctime>
 #include <memory>
 #include <string>
 
-// The operations the run calls, in the order it calls them. Steps that stop the run raise
-// CZelSimpleException; the clock's request raises CHttpRequestFailure.
+// What the run asks of the system, in the order it asks: the operating system's answers, the
+// work folder and the capture into it, the update agent, the time server and the clock. The run
+// itself judges what they give. Those that stop the run raise CZelSimpleException; the time
+// server's request raises CHttpRequestFailure.
 class IQualificationSteps
 {
 public:
@@ -21,26 +25,19 @@ public:
     virtual bool IsOsVersionOrGreater(std::uint16_t nMajor, std::uint16_t nMinor,
                                       std::uint16_t nServicePackMajor) = 0;
 
-    // Creates and holds the work folder for the run; ReleaseWorkFolder ends the hold when the
-    // run is over, whatever ended it.
-    virtual void CreateWorkFolder() = 0;
-    virtual void ReleaseWorkFolder() = 0;
-    virtual std::wstring GetReportPath() = 0;
-    virtual void DeleteReportFile(const std::wstring& strReportPath) = 0;
-    virtual bool FileExistsNormalized(std::wstring strPath) = 0;
-    virtual void CaptureDiagnosticsReport() = 0;
-    // Never null: raises CZelSimpleException(-998) instead.
-    virtual std::unique_ptr<IXmlDocument>
-    LoadDiagnosticsReport(const std::wstring& strReportPath) = 0;
-    // The root of the drive that holds the path, or empty when it has none.
-    virtual std::wstring GetDriveRoot(const std::wstring& strPath) = 0;
-    // Fills the display, sound, disk and memory fields; true when a virtual adapter was listed.
-    virtual bool EvaluateHardwareReport(const IXmlDocument& document, TestResults& results,
-                                        const std::wstring& strDriveRoot) = 0;
+    // Creates the work folder and holds it for the run until the handle goes; never null.
+    virtual std::unique_ptr<IWorkFolder> CreateWorkFolder() = 0;
+    virtual void CaptureDiagnosticsReport(const IWorkFolder& folder) = 0;
+    // The root of the drive that holds the work folder's report (GetDriveRoot), or empty when it
+    // has none; the work folder need not exist.
+    virtual std::wstring GetReportDriveRoot() = 0;
 
-    virtual bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) = 0;
+    // The Windows Update Agent, or what stands for it (SearchInstalledUpdates asks it).
+    virtual std::unique_ptr<IUpdateAgent> CreateUpdateAgent() = 0;
 
-    virtual SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) = 0;
+    // One GET of the time server's root (FetchHttpDate).
+    virtual SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                            const std::wstring& strUserAgent) = 0;
     virtual std::time_t GetSystemTime() = 0;
 };
 

@@ -1,13 +1,26 @@
 #include "clock/HttpDate.h"
+#include "clock/TimeServerUrl.h"
+#include "run/CRigvetDlg.h"
 #include "run/MessageBoxStyle.h"
 #include "support/LoadResourceString.h"
 #include "support/StringIds.h"
 #include "support/UserAgent.h"
-#include "run/CRigvetDlg.h"
 
 namespace
 {
 constexpr int kHttpOk = 200;
+}
+
+SHttpDateResponse CRigvetDlg::RequestInternetDate()
+{
+    // rigvet-cli refuses an invalid address at start; a front end that does not is told here.
+    const std::optional<std::string> strUrl = GetTimeServerUrl();
+    if (!strUrl)
+    {
+        throw CHttpRequestFailure(std::string(kTimeServerUrlVariable) +
+                                  " is not an https://host[:port]/ address");
+    }
+    return m_steps.FetchHttpDate(*strUrl, g_strUserAgent);
 }
 
 void CRigvetDlg::ProbeInternetTime()
@@ -25,7 +38,8 @@ void CRigvetDlg::ProbeInternetTime()
     }
     try
     {
-        const SHttpDateResponse response = m_steps.RequestInternetDate(g_strUserAgent);
+        Announce(ERunStep::AskingTimeServer);
+        const SHttpDateResponse response = RequestInternetDate();
         std::tm utcRecord{};
         const bool bBrokenDown = BreakDownSystemTime(m_steps.GetSystemTime(), utcRecord);
         std::tm internetRecord{};

@@ -140,6 +140,12 @@ private:
 };
 } // namespace
 
+std::unique_ptr<IUpdateSessionObject> CreateRecordSession(std::vector<SUpdateRecord> aRecords)
+{
+    return std::make_unique<CRecordSession>(
+        std::make_shared<const std::vector<SUpdateRecord>>(std::move(aRecords)));
+}
+
 CFileUpdateAgent::CFileUpdateAgent(std::optional<std::string> strPath)
     : m_strPath(std::move(strPath))
 {
@@ -156,7 +162,6 @@ std::int32_t CFileUpdateAgent::CreateUpdateSession(std::unique_ptr<IUpdateSessio
     {
         return kAgentStatusFail;
     }
-    pSession = std::make_unique<CRecordSession>(
-        std::make_shared<const std::vector<SUpdateRecord>>(ParseUpdateRecords(*strContent)));
+    pSession = CreateRecordSession(ParseUpdateRecords(*strContent));
     return kAgentStatusOk;
 }

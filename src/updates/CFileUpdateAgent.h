@@ -1,9 +1,14 @@
 #pragma once
 
 #include "updates/IUpdateAgent.h"
+#include "updates/UpdateMatch.h"
 
 #include <optional>
 #include <string>
+#include <vector>
+
+// A session whose searches find exactly these updates, whatever the criteria.
+std::unique_ptr<IUpdateSessionObject> CreateRecordSession(std::vector<SUpdateRecord> aRecords);
 
 // An update agent that answers from a file of update records (UpdatesFile.h) instead of the
 // Windows Update Agent. The file is read when the session is created; no path, or a file that

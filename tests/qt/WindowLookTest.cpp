@@ -147,7 +147,10 @@ private slots:
         steps.m_hardware = GoodHardware();
         steps.m_hardware.m_fFeatureLevel = fFeatureLevel;
         steps.m_hardware.m_nMemoryMB = nMemoryMB;
-        steps.m_bUpdatesInstalled = bUpdatesFound;
+        if (bUpdatesFound)
+        {
+            steps.InstallRequiredUpdates();
+        }
         CBoxRecorder recorder;
         recorder.m_consentAnswer = bConsent ? QMessageBox::Yes : QMessageBox::No;
         CRigvetWindow window(steps, std::wstring(), recorder.Presenter());

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "diagnostics/HardwareChecks.h"
 #include "run/IQualificationSteps.h"
 #include "run/OsVersion.h"
 #include "support/CZelSimpleException.h"
+#include "updates/CFileUpdateAgent.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <new>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,10 +23,76 @@
 class CFakeQualificationSteps : public IQualificationSteps
 {
 public:
-    struct SNoDocument : IXmlDocument
+    // The report as the hardware checks query it: each query's elements with their children's
+    // texts. Any other query (the machine's identity) matches nothing.
+    class CFakeReport : public IXmlDocument
     {
-        std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t*) const override { return nullptr; }
+    public:
+        using CElement = std::map<std::wstring, std::wstring>;
+
+        std::unique_ptr<IXmlNodeList> SelectNodes(const wchar_t* pszQuery) const override
+        {
+            const auto it = m_queries.find(pszQuery);
+            return it == m_queries.end() ? nullptr : std::make_unique<CList>(it->second);
+        }
+
+        std::map<std::wstring, std::vector<CElement>> m_queries;
+
+    private:
+        class CNode : public IXmlNode
+        {
+        public:
+            explicit CNode(CElement element) : m_element(std::move(element)) {}
+            std::wstring GetChildText(const wchar_t* pszChildName) const override
+            {
+                const auto it = m_element.find(pszChildName);
+                return it == m_element.end() ? std::wstring() : it->second;
+            }
+
+        private:
+            CElement m_element;
+        };
+
+        class CList : public IXmlNodeList
+        {
+        public:
+            explicit CList(std::vector<CElement> aElements) : m_aElements(std::move(aElements)) {}
+            std::int32_t GetLength() const override
+            {
+                return static_cast<std::int32_t>(m_aElements.size());
+            }
+            std::unique_ptr<IXmlNode> GetItem(std::int32_t nIndex) const override
+            {
+                return std::make_unique<CNode>(m_aElements.at(static_cast<std::size_t>(nIndex)));
+            }
+
+        private:
+            std::vector<CElement> m_aElements;
+        };
     };
+
+    // What a report of a machine with m_hardware says (the feature level written major_minor,
+    // the free space of C: in bytes), with a virtual adapter beside the real one when one is set.
+    std::unique_ptr<IXmlDocument> MakeReport() const
+    {
+        auto pReport = std::make_unique<CFakeReport>();
+        std::wstring strLevel = std::to_wstring(m_hardware.m_fFeatureLevel);
+        std::replace(strLevel.begin(), strLevel.end(), L'.', L'_');
+        auto& aAdapters = pReport->m_queries[L"DxDiag/DisplayDevices/DisplayDevice"];
+        aAdapters.push_back({{L"CardName", L"Real Adapter"}, {L"FeatureLevels", strLevel}});
+        if (m_bVirtualAdapter)
+        {
+            aAdapters.push_back({{L"CardName", g_aVirtualAdapterNames[1]}});
+        }
+        pReport->m_queries[L"DxDiag/DirectSound/SoundDevices/SoundDevice"].resize(
+            m_hardware.m_bSoundDevice ? 1 : 0);
+        pReport->m_queries[L"DxDiag//LogicalDisk"] = {
+            {{L"DriveLetter", L"C:"},
+             {L"FreeSpace", std::to_wstring(m_hardware.m_nFreeDiskMB * 1000000ULL)}}};
+        pReport->m_queries[L"DxDiag/SystemInformation"] = {
+            {{L"Memory", std::to_wstring(m_hardware.m_nMemoryMB) + L"MB RAM"}}};
+        return pReport;
+    }
 
     bool IsRemoteSession() override
     {
@@ -33,17 +104,36 @@ public:
     {
         return IsOsVersionAtLeast(m_osVersion, nMajor, nMinor, nServicePack);
     }
-    void CreateWorkFolder() override { Step("CreateWorkFolder"); }
-    // Counted rather than recorded: it ends every run that got past the start-up gates.
-    void ReleaseWorkFolder() override { ++m_nReleases; }
-    std::wstring GetReportPath() override { return L"C:\\Temp\\sm3\\qualify\\qdxd.xml"; }
-    void DeleteReportFile(const std::wstring&) override { Step("DeleteReportFile"); }
-    bool FileExistsNormalized(std::wstring) override
+    // The held work folder: its operations are recorded as steps of the run.
+    class CFakeWorkFolder : public IWorkFolder
     {
-        Step("FileExistsNormalized");
-        return m_bReportLocked;
+    public:
+        explicit CFakeWorkFolder(CFakeQualificationSteps& steps) : m_steps(steps) {}
+        // Counted rather than recorded: the hold ends every run that created the folder.
+        ~CFakeWorkFolder() override { ++m_steps.m_nReleases; }
+        void DeleteReport() override { m_steps.Step("DeleteReportFile"); }
+        bool ReportExists() const override
+        {
+            m_steps.Step("FileExistsNormalized");
+            return m_steps.m_bReportLocked;
+        }
+        std::unique_ptr<IXmlDocument> LoadReport() const override
+        {
+            m_steps.Step("LoadDiagnosticsReport");
+            return m_steps.MakeReport();
+        }
+        SCollectorPlace GetCollectorPlace() const override { return SCollectorPlace{}; }
+
+    private:
+        CFakeQualificationSteps& m_steps;
+    };
+
+    std::unique_ptr<IWorkFolder> CreateWorkFolder() override
+    {
+        Step("CreateWorkFolder");
+        return std::make_unique<CFakeWorkFolder>(*this);
     }
-    void CaptureDiagnosticsReport() override
+    void CaptureDiagnosticsReport(const IWorkFolder&) override
     {
         if (m_onCapture)
         {
@@ -51,33 +141,55 @@ public:
         }
         Step("CaptureDiagnosticsReport");
     }
-    std::unique_ptr<IXmlDocument> LoadDiagnosticsReport(const std::wstring&) override
+    std::wstring GetReportDriveRoot() override { return L"C:\\"; }
+    // The update agent: its search finds one update with the ids of m_strUpdatesFound.
+    class CFakeUpdateAgent : public IUpdateAgent
     {
-        Step("LoadDiagnosticsReport");
-        return std::make_unique<SNoDocument>();
-    }
-    std::wstring GetDriveRoot(const std::wstring&) override { return L"C:\\"; }
-    bool EvaluateHardwareReport(const IXmlDocument&, TestResults& results,
-                                const std::wstring& strDriveRoot) override
+    public:
+        explicit CFakeUpdateAgent(CFakeQualificationSteps& steps) : m_steps(steps) {}
+        std::int32_t CoInitialize() override
+        {
+            m_steps.Step("SearchInstalledUpdates");
+            return kAgentStatusOk;
+        }
+        void CoUninitialize() override {}
+        std::int32_t CreateUpdateSession(std::unique_ptr<IUpdateSessionObject>& pSession) override
+        {
+            std::vector<SUpdateRecord> aRecords;
+            if (!m_steps.m_strUpdatesFound.empty())
+            {
+                aRecords.push_back(SUpdateRecord{SplitOnComma(m_steps.m_strUpdatesFound)});
+            }
+            pSession = CreateRecordSession(std::move(aRecords));
+            return kAgentStatusOk;
+        }
+
+    private:
+        static std::vector<std::wstring> SplitOnComma(const std::wstring& strIds)
+        {
+            std::vector<std::wstring> aIds;
+            std::wistringstream ids(strIds);
+            for (std::wstring strId; std::getline(ids, strId, L',');)
+            {
+                aIds.push_back(strId);
+            }
+            return aIds;
+        }
+
+        CFakeQualificationSteps& m_steps;
+    };
+
+    std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override
     {
-        Step("EvaluateHardwareReport");
-        m_strDriveRootSeen = strDriveRoot;
-        results.m_fFeatureLevel = m_hardware.m_fFeatureLevel;
-        results.m_bSoundDevice = m_hardware.m_bSoundDevice;
-        results.m_nMemoryMB = m_hardware.m_nMemoryMB;
-        results.m_nFreeDiskMB = m_hardware.m_nFreeDiskMB;
-        return m_bVirtualAdapter;
+        return std::make_unique<CFakeUpdateAgent>(*this);
     }
-    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
-    {
-        Step("SearchInstalledUpdates");
-        m_strRequiredSeen = strRequired;
-        strFound = m_strUpdatesFound;
-        return m_bUpdatesInstalled;
-    }
-    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
+    // Every update that the run requires on Windows 7.
+    void InstallRequiredUpdates() { m_strUpdatesFound = L"4474419,4490628,4536952"; }
+    SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                    const std::wstring& strUserAgent) override
     {
         Step("RequestInternetDate");
+        m_aUrls.push_back(strBaseUrl);
         m_aUserAgents.push_back(strUserAgent);
         return m_request ? m_request(strUserAgent) : m_timeResponse;
     }
@@ -91,22 +203,20 @@ public:
     }
 
     std::vector<std::string> m_aCalls;
-    int m_nReleases = 0;
+    int m_nReleases = 0; // work folders let go
     bool m_bRemote = false;
     SOsVersion m_osVersion{10, 0, 0}; // the Windows version the run sees
     bool m_bReportLocked = false;
     TestResults m_hardware;
     bool m_bVirtualAdapter = false;
-    bool m_bUpdatesInstalled = false;
-    std::wstring m_strUpdatesFound;
+    std::wstring m_strUpdatesFound; // the ids the update agent records, joined by ","
     SHttpDateResponse m_timeResponse{200, L"Thu, 01 Jan 2026 00:00:00 GMT"};
     // Answers the clock's request in place of m_timeResponse when set.
     std::function<SHttpDateResponse(const std::wstring&)> m_request;
     std::vector<std::wstring> m_aUserAgents; // one per request sent
+    std::vector<std::string> m_aUrls;        // the time server of each request
     std::function<void()> m_onCapture;       // runs while the diagnostics tool would run
     std::time_t m_systemTime = 1767225600;   // 2026-01-01 00:00:00 UTC
-    std::wstring m_strDriveRootSeen;
-    std::wstring m_strRequiredSeen;
 
 private:
     void Record(const char* pszName) { m_aCalls.emplace_back(pszName); }

@@ -257,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
                      steps.m_osVersion = {6, 1, 1};
                      steps.m_hardware.m_nMemoryMB = 4094;
                      steps.m_hardware.m_nFreeDiskMB = 1023;
-                     steps.m_bUpdatesInstalled = false;
+                     steps.m_strUpdatesFound.clear();
                  },
                  IDYES,
                  {kConsent, L"Error Occurred - 10003"},

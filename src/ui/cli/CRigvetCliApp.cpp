@@ -7,7 +7,7 @@
 #include "ui/cli/AppendFile.h"
 #include "ui/cli/CConsoleView.h"
 #include "ui/cli/CProgressLine.h"
-#include "ui/cli/CProgressSteps.h"
+#include "ui/cli/CRunProgress.h"
 #include "ui/cli/CliExitCodes.h"
 #include "ui/cli/CliOptions.h"
 #include "ui/cli/FleetSummaryOutput.h"
@@ -123,8 +123,8 @@ void RunLive(const SCliOptions& options, const SCliEnvironment& environment,
     CConsoleView view(environment.input, boxOutput, environment.bInputIsTerminal,
                       options.consentAnswer);
     view.AttachProgress(progress);
-    CProgressSteps progressSteps(steps, progress);
-    CRigvetDlg dialog(view, progressSteps);
+    CRunProgress runProgress(progress);
+    CRigvetDlg dialog(view, steps, &runProgress);
     dialog.m_strLogPath = options.strLogPath;
     dialog.RunQualification();
     // The dialog keeps quiet about the log; on the console a script must learn that it is missing.

@@ -122,7 +122,7 @@ SQualificationResult JudgeSavedReport(const std::wstring& strPath,
 
 std::wstring FindLiveDriveRoot(IQualificationSteps& steps)
 {
-    return steps.GetDriveRoot(steps.GetReportPath());
+    return steps.GetReportDriveRoot();
 }
 
 std::wstring NormalizeDriveRoot(std::wstring strRoot)

@@ -19,11 +19,17 @@ namespace
 {
 constexpr std::chrono::seconds kAmpleTime{60};
 
+// A folder that the child starts in by its path.
+SCollectorPlace AtPath(const fs::path& directory)
+{
+    return SCollectorPlace{directory.wstring(), -1, std::wstring()};
+}
+
 SChildOutcome RunShell(const std::string& strScript, const fs::path& directory = "/",
                        std::chrono::seconds timeout = kAmpleTime)
 {
     return RunCollector(L"/bin/sh", {L"-c", std::wstring(strScript.begin(), strScript.end())},
-                        directory.wstring(), timeout);
+                        AtPath(directory), timeout);
 }
 
 TEST(RunCollector, ReportsTheExitStatus)
@@ -51,7 +57,7 @@ TEST(RunCollector, MissingProgramDoesNotStart)
 {
     const CTestFolder folder;
     const SChildOutcome outcome = RunCollector((folder.Path() / "no-such-collector").wstring(), {},
-                                               folder.Path().wstring(), kAmpleTime);
+                                               AtPath(folder.Path()), kAmpleTime);
     EXPECT_FALSE(outcome.bStarted);
 }
 
@@ -67,7 +73,7 @@ TEST(RunCollector, RunsInTheWorkingDirectoryWithoutAShell)
     // A shell would split the argument at the blank and expand the star.
     const SChildOutcome outcome =
         RunCollector(L"/bin/sh", {L"-c", L"pwd > where; printf '%s' \"$0\" > arg", L"a b*"},
-                     folder.Path().wstring(), kAmpleTime);
+                     AtPath(folder.Path()), kAmpleTime);
     EXPECT_EQ(outcome.nExitStatus, 0);
     EXPECT_EQ(ReadTextFile(folder.Path() / "where"), folder.Path().string() + "\n");
     EXPECT_EQ(ReadTextFile(folder.Path() / "arg"), "a b*");
@@ -166,21 +172,20 @@ TEST(FindCollectorProgram, RelativeNameIsTakenFromTheCurrentFolder)
 class CaptureTest : public ::testing::Test
 {
 protected:
-    ~CaptureTest() override { ReleaseWorkFolder(); }
-
     void UseCollector(const std::string& strScript)
     {
         const fs::path program = m_tools.Path() / "collector";
         WriteTextFile(program, "#!/bin/sh\n" + strScript + "\n");
         chmod(program.c_str(), 0700);
         m_pCollector = std::make_unique<CScopedVariable>(kCollectorVariable, program.string());
-        CreateWorkFolder();
+        m_pFolder = CreateWorkFolder();
     }
 
     CTestFolder m_temp;
     CTestFolder m_tools;
     CScopedVariable m_runtime{"XDG_RUNTIME_DIR", m_temp.Path().string()};
     std::unique_ptr<CScopedVariable> m_pCollector;
+    std::unique_ptr<IWorkFolder> m_pFolder;
 };
 
 // The report is named relative to the work folder the collector starts in, and no descriptor of
@@ -192,7 +197,7 @@ TEST_F(CaptureTest, PassesTheReportPathAndWorkFolder)
                  (m_tools.Path() / "fds").string() + "\"; exit 1");
     const CUniqueFd inheritable(open("/dev/null", O_RDONLY)); // as a library might leave one
     ASSERT_TRUE(inheritable.IsValid());
-    EXPECT_NO_THROW(CaptureDiagnosticsReport());
+    EXPECT_NO_THROW(CaptureDiagnosticsReport(*m_pFolder));
     EXPECT_EQ(ReadTextFile(m_tools.Path() / "args"), "/whql:off /x qdxd.xml\n");
     // 0-2, and the one ls opened to list them
     EXPECT_EQ(ReadTextFile(m_tools.Path() / "fds"), "0\n1\n2\n3\n");
@@ -205,7 +210,7 @@ TEST_F(CaptureTest, ExitMinusOneRaises10005)
     UseCollector("exit 255");
     try
     {
-        CaptureDiagnosticsReport();
+        CaptureDiagnosticsReport(*m_pFolder);
         ADD_FAILURE() << "no exception";
     }
     catch (const CZelSimpleException& exception)
@@ -222,7 +227,7 @@ TEST_F(CaptureTest, RunsInTheCheckedFolderAfterItsPathWasSwapped)
     UseCollector("echo here > here");
     fs::rename(m_temp.Path() / "sm3", m_temp.Path() / "moved");
     fs::create_directories(m_temp.Path() / "sm3" / "qualify");
-    EXPECT_NO_THROW(CaptureDiagnosticsReport());
+    EXPECT_NO_THROW(CaptureDiagnosticsReport(*m_pFolder));
     EXPECT_EQ(ReadTextFile(m_temp.Path() / "moved" / "qualify" / "here"), "here\n");
     EXPECT_FALSE(fs::exists(m_temp.Path() / "sm3" / "qualify" / "here"));
 }
@@ -233,7 +238,7 @@ TEST_F(CaptureTest, HungCollectorRaises10005WhenItsTimeIsUp)
     const CScopedVariable timeout(kCollectorTimeoutVariable, "1");
     try
     {
-        CaptureDiagnosticsReport();
+        CaptureDiagnosticsReport(*m_pFolder);
         ADD_FAILURE() << "no exception";
     }
     catch (const CZelSimpleException& exception)
@@ -246,13 +251,13 @@ TEST_F(CaptureTest, InvalidTimeoutStartsNoCollector)
 {
     UseCollector("echo ran > \"" + (m_tools.Path() / "ran").string() + "\"");
     const CScopedVariable timeout(kCollectorTimeoutVariable, "forever");
-    EXPECT_THROW(CaptureDiagnosticsReport(), CZelSimpleException);
+    EXPECT_THROW(CaptureDiagnosticsReport(*m_pFolder), CZelSimpleException);
     EXPECT_FALSE(fs::exists(m_tools.Path() / "ran"));
 }
 
 TEST_F(CaptureTest, CrashRaises10005)
 {
     UseCollector("kill -SEGV $$");
-    EXPECT_THROW(CaptureDiagnosticsReport(), CZelSimpleException);
+    EXPECT_THROW(CaptureDiagnosticsReport(*m_pFolder), CZelSimpleException);
 }
 } // namespace

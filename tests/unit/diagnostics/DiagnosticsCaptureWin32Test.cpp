@@ -14,12 +14,12 @@ namespace
 class CaptureWin32 : public ::testing::Test
 {
 protected:
-    void SetUp() override { CreateWorkFolder(); }
+    void SetUp() override { m_pFolder = CreateWorkFolder(); }
 
     void Run(const std::string& strExit)
     {
         const CScopedVariable exitCode("RIGVET_FAKE_EXIT", strExit);
-        CaptureDiagnosticsReport();
+        CaptureDiagnosticsReport(*m_pFolder);
     }
 
     // The one line the collector noted: its command line and current folder.
@@ -35,6 +35,7 @@ protected:
     std::wstring m_log = WideFile(m_temp, L"calls.txt");
     CScopedVariable m_collector{"RIGVET_DXDIAG", RIGVET_FAKE_COLLECTOR_PATH};
     CScopedVariable m_logVariable{"RIGVET_FAKE_LOG", NarrowPath(m_log)};
+    std::unique_ptr<IWorkFolder> m_pFolder;
 };
 
 TEST_F(CaptureWin32, TheChildGetsTheShortReportPathUnquotedInTheShortWorkFolder)
@@ -46,7 +47,7 @@ TEST_F(CaptureWin32, TheChildGetsTheShortReportPathUnquotedInTheShortWorkFolder)
         L" /whql:off /x " + GetShortReportPath() + L" | " + GetShortWorkFolder() + L"\n";
     ASSERT_GE(strCall.size(), strExpectedTail.size()) << strCall;
     EXPECT_EQ(strCall.substr(strCall.size() - strExpectedTail.size()), strExpectedTail) << strCall;
-    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+    EXPECT_TRUE(m_pFolder->ReportExists());
 }
 
 TEST_F(CaptureWin32, ExitCodesOtherThanMinusOneAreASuccess)
@@ -77,7 +78,7 @@ TEST_F(CaptureWin32, AProgramThatCannotStartFails)
     const CScopedVariable missing("RIGVET_DXDIAG", m_temp.File("no-such-tool.exe"));
     try
     {
-        CaptureDiagnosticsReport();
+        CaptureDiagnosticsReport(*m_pFolder);
         FAIL() << "no exception";
     }
     catch (const CZelSimpleException& exception)
@@ -93,7 +94,7 @@ TEST_F(CaptureWin32, AHungToolIsEndedWithWhatItStarted)
     const CScopedVariable timeout("RIGVET_DXDIAG_TIMEOUT", "3");
     try
     {
-        CaptureDiagnosticsReport();
+        CaptureDiagnosticsReport(*m_pFolder);
         FAIL() << "no exception";
     }
     catch (const CZelSimpleException& exception)

@@ -22,8 +22,6 @@ constexpr uid_t kForeignUser = 65534;
 class WorkFolderTest : public ::testing::Test
 {
 protected:
-    ~WorkFolderTest() override { ReleaseWorkFolder(); }
-
     fs::path WorkFolder() const { return m_temp.Path() / "sm3" / "qualify"; }
     fs::path Report() const { return WorkFolder() / "qdxd.xml"; }
 
@@ -31,7 +29,7 @@ protected:
     {
         try
         {
-            CreateWorkFolder();
+            const auto pFolder = CreateWorkFolder();
             ADD_FAILURE() << "the work folder was accepted";
         }
         catch (const CZelSimpleException& exception)
@@ -95,21 +93,21 @@ TEST_F(WorkFolderTest, RuntimeDirectoryThatIsMissingOrReadableIsPassedOver)
                     fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(GetTempDirectory(), other.Path().wstring());
     const CScopedVariable runtime("XDG_RUNTIME_DIR", (m_temp.Path() / "none").string());
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     EXPECT_TRUE(fs::is_directory(other.Path() / "sm3" / "qualify"));
     EXPECT_FALSE(fs::exists(m_temp.Path() / "none"));
 }
 
 TEST_F(WorkFolderTest, PlantedLinkAtTheReportIsNotRead)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     fs::create_symlink(fs::path(RIGVET_FIXTURES_DIR) / "reports" / "typical.xml", Report());
-    EXPECT_THROW(LoadDiagnosticsReport(GetReportPath()), CZelSimpleException);
+    EXPECT_THROW(pFolder->LoadReport(), CZelSimpleException);
 }
 
 TEST_F(WorkFolderTest, CreatesBothLevelsPrivately)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     EXPECT_TRUE(fs::is_directory(WorkFolder()));
     EXPECT_EQ(ModeOf(m_temp.Path() / "sm3"), 0700u);
     EXPECT_EQ(ModeOf(WorkFolder()), 0700u);
@@ -117,9 +115,9 @@ TEST_F(WorkFolderTest, CreatesBothLevelsPrivately)
 
 TEST_F(WorkFolderTest, ReusesAnExistingFolderAndItsContent)
 {
-    CreateWorkFolder();
+    CreateWorkFolder().reset();
     WriteTextFile(WorkFolder() / "keep.txt", "kept");
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     EXPECT_EQ(ReadTextFile(WorkFolder() / "keep.txt"), "kept");
 }
 
@@ -143,14 +141,14 @@ TEST_F(WorkFolderTest, RefusesSymbolicLinkAsParent)
 
 TEST_F(WorkFolderTest, RefusesWorldWritableWorkFolder)
 {
-    CreateWorkFolder();
+    CreateWorkFolder().reset();
     chmod(WorkFolder().c_str(), 0777);
     ExpectRefused();
 }
 
 TEST_F(WorkFolderTest, RefusesGroupWritableParent)
 {
-    CreateWorkFolder();
+    CreateWorkFolder().reset();
     chmod((m_temp.Path() / "sm3").c_str(), 0770);
     ExpectRefused();
 }
@@ -161,7 +159,7 @@ TEST_F(WorkFolderTest, RefusesFolderOfAnotherUser)
     {
         GTEST_SKIP() << "giving a folder to another user needs root";
     }
-    CreateWorkFolder();
+    CreateWorkFolder().reset();
     ASSERT_EQ(chown(WorkFolder().c_str(), kForeignUser, kForeignUser), 0);
     ExpectRefused();
 }
@@ -174,20 +172,20 @@ TEST_F(WorkFolderTest, RefusesFileInPlaceOfFolder)
 
 TEST_F(WorkFolderTest, DeletesReadOnlyReport)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     WriteTextFile(Report(), "<DxDiag/>");
     chmod(Report().c_str(), 0444);
-    DeleteReportFile(GetReportPath());
+    pFolder->DeleteReport();
     EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
-    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_FALSE(pFolder->ReportExists());
     EXPECT_TRUE(fs::is_directory(WorkFolder()));
 }
 
 TEST_F(WorkFolderTest, AbsentReportIsLeftAlone)
 {
-    CreateWorkFolder();
-    DeleteReportFile(GetReportPath());
-    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    const auto pFolder = CreateWorkFolder();
+    pFolder->DeleteReport();
+    EXPECT_FALSE(pFolder->ReportExists());
     EXPECT_TRUE(fs::is_directory(WorkFolder()));
 }
 
@@ -197,9 +195,9 @@ TEST_F(WorkFolderTest, PlantedLinkIsRemovedAndItsTargetSurvives)
     const fs::path target = elsewhere.Path() / "precious.txt";
     WriteTextFile(target, "precious");
     chmod(target.c_str(), 0400);
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     fs::create_symlink(target, Report());
-    DeleteReportFile(GetReportPath());
+    pFolder->DeleteReport();
     EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
     EXPECT_EQ(ReadTextFile(target), "precious");
     EXPECT_EQ(ModeOf(target), 0400u);
@@ -207,17 +205,17 @@ TEST_F(WorkFolderTest, PlantedLinkIsRemovedAndItsTargetSurvives)
 
 TEST_F(WorkFolderTest, FolderAtReportPathIsHeld)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     fs::create_directory(Report());
-    DeleteReportFile(GetReportPath());
-    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+    pFolder->DeleteReport();
+    EXPECT_TRUE(pFolder->ReportExists());
 }
 
 TEST_F(WorkFolderTest, LockTestSeesADanglingLink)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     fs::create_symlink(m_temp.Path() / "nowhere", Report());
-    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
+    EXPECT_TRUE(pFolder->ReportExists());
 }
 TEST_F(WorkFolderTest, RuntimeDirectoryThatIsALinkToAPrivateFolderIsNotUsed)
 {
@@ -263,7 +261,7 @@ protected:
 TEST_F(SafeFolderOwnershipTest, FolderOfRootIsRefusedForAnotherUser)
 {
     EXPECT_FALSE(Opens(QueryAs(1000, 0)));
-    CreateWorkFolder(); // the levels exist now, and are found, not made
+    CreateWorkFolder().reset(); // the levels exist now, and are found, not made
     EXPECT_FALSE(Opens(QueryAs(1000, 0)));
 }
 
@@ -281,23 +279,22 @@ TEST_F(SafeFolderOwnershipTest, AStatusThatCannotBeReadIsRefused)
     EXPECT_FALSE(Opens(query));
 }
 
-TEST_F(WorkFolderTest, TheRunHoldsTheFolderUntilItReleasesIt)
+TEST_F(WorkFolderTest, TheRunHoldsTheFolderUntilItsHandleGoes)
 {
-    CreateWorkFolder();
+    auto pFolder = CreateWorkFolder();
     EXPECT_FALSE(CanLockWorkFolder());
-    ReleaseWorkFolder();
+    pFolder.reset();
     EXPECT_TRUE(CanLockWorkFolder());
 }
 
 TEST_F(WorkFolderTest, AFolderHeldByAnotherRunGives10004)
 {
-    CreateWorkFolder();
-    ReleaseWorkFolder();
+    CreateWorkFolder().reset();
     const CUniqueFd other(open(WorkFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     ASSERT_EQ(flock(other.Get(), LOCK_EX | LOCK_NB), 0);
     try
     {
-        CreateWorkFolder();
+        const auto pFolder = CreateWorkFolder();
         ADD_FAILURE() << "the held work folder was taken";
     }
     catch (const CZelSimpleException& exception)
@@ -315,9 +312,9 @@ TEST_F(WorkFolderTest, ReportWithOtherLinksIsRemovedWithoutChangingItsPermission
     const fs::path outside = elsewhere.Path() / "kept.txt";
     WriteTextFile(outside, "kept");
     chmod(outside.c_str(), 0444);
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     fs::create_hard_link(outside, Report());
-    DeleteReportFile(GetReportPath());
+    pFolder->DeleteReport();
     EXPECT_FALSE(fs::exists(fs::symlink_status(Report())));
     EXPECT_EQ(ModeOf(outside), 0444u);
     EXPECT_EQ(ReadTextFile(outside), "kept");
@@ -327,7 +324,7 @@ TEST_F(WorkFolderTest, ReportWithOtherLinksIsRemovedWithoutChangingItsPermission
 // its path later is neither read, nor tested, nor cleared.
 TEST_F(WorkFolderTest, OperationsReachTheCheckedFolderAfterItsPathWasSwapped)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     WriteTextFile(Report(), "<DxDiag><SystemInformation><Memory>8192MB RAM</Memory>"
                             "</SystemInformation></DxDiag>");
     fs::rename(m_temp.Path() / "sm3", m_temp.Path() / "moved");
@@ -335,20 +332,40 @@ TEST_F(WorkFolderTest, OperationsReachTheCheckedFolderAfterItsPathWasSwapped)
     WriteTextFile(Report(), "planted");
     const fs::path checkedReport = m_temp.Path() / "moved" / "qualify" / "qdxd.xml";
 
-    EXPECT_NO_THROW(LoadDiagnosticsReport(GetReportPath()));
-    EXPECT_TRUE(FileExistsNormalized(GetReportPath()));
-    DeleteReportFile(GetReportPath());
+    EXPECT_NO_THROW(pFolder->LoadReport());
+    EXPECT_TRUE(pFolder->ReportExists());
+    pFolder->DeleteReport();
     EXPECT_FALSE(fs::exists(checkedReport));
-    EXPECT_FALSE(FileExistsNormalized(GetReportPath()));
+    EXPECT_FALSE(pFolder->ReportExists());
     EXPECT_EQ(ReadTextFile(Report()), "planted");
 }
 
+// What the collector is given: the open folder it starts in and the report's bare name there.
+TEST_F(WorkFolderTest, TheCollectorStartsInTheHeldFolder)
+{
+    const auto pFolder = CreateWorkFolder();
+    const SCollectorPlace place = pFolder->GetCollectorPlace();
+    EXPECT_EQ(place.strFolder, WorkFolder().wstring());
+    EXPECT_EQ(place.strReport, L"qdxd.xml");
+    struct stat held
+    {
+    };
+    struct stat named
+    {
+    };
+    ASSERT_EQ(fstat(place.nFolderFd, &held), 0);
+    ASSERT_EQ(stat(WorkFolder().c_str(), &named), 0);
+    EXPECT_EQ(held.st_ino, named.st_ino);
+}
+
+// The report's name anywhere but in the held folder is left alone.
 TEST_F(WorkFolderTest, NothingIsRemovedOutsideTheHeldFolder)
 {
-    CreateWorkFolder();
-    ReleaseWorkFolder();
-    WriteTextFile(Report(), "<DxDiag/>");
-    DeleteReportFile(GetReportPath());
-    EXPECT_TRUE(fs::exists(Report()));
+    const auto pFolder = CreateWorkFolder();
+    WriteTextFile(m_temp.Path() / "qdxd.xml", "<DxDiag/>");
+    WriteTextFile(m_temp.Path() / "sm3" / "qdxd.xml", "<DxDiag/>");
+    pFolder->DeleteReport();
+    EXPECT_TRUE(fs::exists(m_temp.Path() / "qdxd.xml"));
+    EXPECT_TRUE(fs::exists(m_temp.Path() / "sm3" / "qdxd.xml"));
 }
 } // namespace

@@ -38,10 +38,10 @@ TEST_F(WorkFolderWin32, PathsJoinTheTemporaryFolderWithoutItsTrailingBackslash)
 
 TEST_F(WorkFolderWin32, CreatesBothLevelsAndReusesThem)
 {
-    CreateWorkFolder();
+    CreateWorkFolder().reset();
     EXPECT_TRUE(fs::is_directory(m_temp / "sm3" / "qualify"));
     WriteTextFile(Report(), "<DxDiag/>");
-    EXPECT_NO_THROW(CreateWorkFolder()); // 183: already there
+    EXPECT_NO_THROW(CreateWorkFolder().reset()); // 183: already there
     EXPECT_TRUE(fs::exists(Report()));
 }
 
@@ -51,7 +51,7 @@ TEST_F(WorkFolderWin32, AFileInTheFoldersPlaceIsAFailure)
     WriteTextFile((m_temp / L"sm3\\qualify").wstring(), "not a folder");
     try
     {
-        CreateWorkFolder();
+        const auto pFolder = CreateWorkFolder();
         FAIL() << "no exception";
     }
     catch (const CZelSimpleException& exception)
@@ -63,36 +63,36 @@ TEST_F(WorkFolderWin32, AFileInTheFoldersPlaceIsAFailure)
 
 TEST_F(WorkFolderWin32, ReadOnlyReportIsMadeWritableAndRemoved)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     WriteTextFile(Report(), "old");
     ASSERT_TRUE(SetFileAttributesW(Report().c_str(), FILE_ATTRIBUTE_READONLY));
-    DeleteReportFile(Report());
+    pFolder->DeleteReport();
     EXPECT_FALSE(fs::exists(Report()));
-    EXPECT_FALSE(FileExistsNormalized(Report()));
+    EXPECT_FALSE(pFolder->ReportExists());
     EXPECT_TRUE(fs::is_directory(GetWorkFolderPath()));
 }
 
 TEST_F(WorkFolderWin32, AbsentReportIsLeftAlone)
 {
-    CreateWorkFolder();
-    DeleteReportFile(Report());
-    EXPECT_FALSE(FileExistsNormalized(Report()));
+    const auto pFolder = CreateWorkFolder();
+    pFolder->DeleteReport();
+    EXPECT_FALSE(pFolder->ReportExists());
 }
 
 TEST_F(WorkFolderWin32, AReportHeldOpenWithoutDeleteSharingStays)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     WriteTextFile(Report(), "held");
     const CFileHandle held(CreateFileW(Report().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.IsValid());
-    DeleteReportFile(Report());
-    EXPECT_TRUE(FileExistsNormalized(Report()));
+    pFolder->DeleteReport();
+    EXPECT_TRUE(pFolder->ReportExists());
 }
 
 TEST_F(WorkFolderWin32, TheLockTestTakesForwardSlashes)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     WriteTextFile(Report(), "x");
     std::wstring strForward = Report();
     for (wchar_t& ch : strForward)
@@ -104,7 +104,7 @@ TEST_F(WorkFolderWin32, TheLockTestTakesForwardSlashes)
 
 TEST_F(WorkFolderWin32, ShortFormsNameTheSameFolderWithoutBlanks)
 {
-    CreateWorkFolder();
+    const auto pFolder = CreateWorkFolder();
     const std::wstring strShort = GetShortWorkFolder();
     ASSERT_FALSE(strShort.empty());
     EXPECT_EQ(strShort.find(L' '), std::wstring::npos) << strShort; // the folder name has one
@@ -112,6 +112,24 @@ TEST_F(WorkFolderWin32, ShortFormsNameTheSameFolderWithoutBlanks)
     ASSERT_GT(GetLongPathNameW(strShort.c_str(), szLong, MAX_PATH), 0u);
     EXPECT_EQ(fs::path(szLong), fs::path(GetWorkFolderPath()));
     EXPECT_EQ(GetShortReportPath(), strShort + L"\\qdxd.xml");
+}
+
+// One run at a time: the hold file is open while the handle lives, and goes with it.
+TEST_F(WorkFolderWin32, ASecondRunGets10004UntilTheFirstHandleGoes)
+{
+    auto pFolder = CreateWorkFolder();
+    try
+    {
+        const auto pSecond = CreateWorkFolder();
+        FAIL() << "the held work folder was taken";
+    }
+    catch (const CZelSimpleException& exception)
+    {
+        EXPECT_EQ(exception.m_nCode, 10004);
+    }
+    pFolder.reset();
+    EXPECT_FALSE(fs::exists(m_temp / "sm3" / "qualify" / "rigvet.lock"));
+    EXPECT_NO_THROW(CreateWorkFolder().reset());
 }
 
 TEST_F(WorkFolderWin32, AFolderThatDoesNotExistHasNoShortForm)

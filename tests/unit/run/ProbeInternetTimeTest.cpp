@@ -1,3 +1,4 @@
+#include "clock/TimeServerUrl.h"
 #include "run/CRigvetDlg.h"
 #include "support/FakeQualificationSteps.h"
 #include "support/HttpDateText.h"
@@ -5,6 +6,7 @@
 #include "support/RecordingView.h"
 #include "support/ScopedTimeZone.h"
 #include "support/StringIds.h"
+#include "support/TestFolder.h"
 #include "support/TextConvert.h"
 #include "support/UserAgent.h"
 
@@ -122,6 +124,27 @@ TEST_F(ProbeInternetTimeTest, SendsTheProgramsUserAgent)
     m_dlg.ProbeInternetTime();
     ASSERT_EQ(m_steps.m_aUserAgents.size(), 1u);
     EXPECT_EQ(m_steps.m_aUserAgents[0], L"Rigvet/1.0.0.1");
+}
+
+// The request goes to the site that RIGVET_TIME_URL names, or the default one; an address that
+// is not a site's root is never asked and counts as an unreachable server.
+TEST_F(ProbeInternetTimeTest, AsksTheConfiguredTimeServerAndRefusesAnInvalidAddress)
+{
+    {
+        const CScopedVariable unset(kTimeServerUrlVariable, std::nullopt);
+        m_dlg.ProbeInternetTime();
+    }
+    {
+        const CScopedVariable other(kTimeServerUrlVariable, "https://127.0.0.1:8443/");
+        m_dlg.ProbeInternetTime();
+    }
+    EXPECT_EQ(m_steps.m_aUrls,
+              (std::vector<std::string>{kDefaultTimeServerUrl, "https://127.0.0.1:8443/"}));
+    const CScopedVariable invalid(kTimeServerUrlVariable, "http://127.0.0.1/");
+    m_dlg.ProbeInternetTime();
+    EXPECT_EQ(m_steps.m_aUrls.size(), 2u);
+    ExpectSingleError(IDS_CLOCK_UNREACHABLE);
+    EXPECT_FALSE(m_dlg.m_bInternetConsent);
 }
 
 TEST_F(ProbeInternetTimeTest, UnreachableServerShowsOneMessageThenClearsConsent)

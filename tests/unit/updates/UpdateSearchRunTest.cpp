@@ -1,5 +1,6 @@
 // The update step inside the whole run: the real controller, the real file-backed search and a
 // real log file; only the diagnostics, the time source and the window are stand-ins.
+#include "run/CRigvetDlg.h"
 #include "run/MessageBoxStyle.h"
 #include "run/OsVersion.h"
 #include "support/FakeQualificationSteps.h"
@@ -7,7 +8,6 @@
 #include "support/RecordingView.h"
 #include "support/TestFolder.h"
 #include "support/TextConvert.h"
-#include "run/CRigvetDlg.h"
 #include "updates/CFileUpdateAgent.h"
 #include "updates/SearchInstalledUpdates.h"
 
@@ -37,16 +37,16 @@ public:
         m_systemTime = kNow;
     }
 
-    bool SearchInstalledUpdates(std::wstring strRequired, std::wstring& strFound) override
+    std::unique_ptr<IUpdateAgent> CreateUpdateAgent() override
     {
         ++m_nSearchCount;
-        CFileUpdateAgent agent(m_strUpdatesPath);
-        return ::SearchInstalledUpdates(agent, std::move(strRequired), strFound);
+        return std::make_unique<CFileUpdateAgent>(m_strUpdatesPath);
     }
-    SHttpDateResponse RequestInternetDate(const std::wstring& strUserAgent) override
+    SHttpDateResponse FetchHttpDate(const std::string& strBaseUrl,
+                                    const std::wstring& strUserAgent) override
     {
         ++m_nRequestCount;
-        return CFakeQualificationSteps::RequestInternetDate(strUserAgent);
+        return CFakeQualificationSteps::FetchHttpDate(strBaseUrl, strUserAgent);
     }
 
     int m_nSearchCount = 0;

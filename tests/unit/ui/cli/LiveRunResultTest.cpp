@@ -124,7 +124,6 @@ TEST_F(LiveRunResultTest, LockedReportAndUnexpectedFailuresAreErrorsToo)
 TEST_F(LiveRunResultTest, FactsOfWindows7Updates)
 {
     Windows7();
-    m_steps.m_bUpdatesInstalled = false;
     m_steps.m_strUpdatesFound = L"4474419,4536952";
     const SQualificationResult result = Run();
     EXPECT_EQ(m_dialog.m_facts.strUpdatesFound, L"4474419,4536952");

@@ -1,7 +1,9 @@
 #include "ui/cli/SavedReportJudgement.h"
 
-#include "support/TestFolder.h"
+#include "diagnostics/DriveRoot.h"
+#include "diagnostics/WorkFolder.h"
 #include "run/CSystemSteps.h"
+#include "support/TestFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -192,7 +194,7 @@ TEST(FindLiveDriveRoot, TheRootOfALiveRunWithoutMakingTheWorkFolder)
     const CScopedVariable drive("RIGVET_DRIVE_ROOT", std::nullopt);
     CSystemSteps steps;
     const std::wstring strRoot = FindLiveDriveRoot(steps);
-    EXPECT_EQ(strRoot, steps.GetDriveRoot(steps.GetReportPath()));
+    EXPECT_EQ(strRoot, GetDriveRoot(GetReportPath()));
     EXPECT_FALSE(strRoot.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "sm3"));
 
