@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <utility>
 
 using ::testing::HasSubstr;
 using ::testing::Not;
@@ -93,6 +95,23 @@ TEST_F(WineCli, Windows7StopsAtTheUpdateAgentsFailingStep)
     EXPECT_EQ(ReadTextFile(m_folder.File("run.log")), ""); // the search never returned
 }
 
+// A live run's texts are worded for the system it runs on; the rest must agree letter for letter.
+std::string WordForWindows(std::string strOutput)
+{
+    const std::pair<std::string, std::string> aWords[] = {
+        {"not needed on Linux", "not needed on Windows 8 or later"},
+        {"experiments need a display adapter", "Windows 8 or later needs a display adapter"}};
+    for (const auto& [strLinux, strWindows] : aWords)
+    {
+        for (std::size_t nAt = strOutput.find(strLinux); nAt != std::string::npos;
+             nAt = strOutput.find(strLinux, nAt + strWindows.size()))
+        {
+            strOutput.replace(nAt, strLinux.size(), strWindows);
+        }
+    }
+    return strOutput;
+}
+
 TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
 {
     SetWineWindowsVersion("win10");
@@ -116,7 +135,7 @@ TEST_F(WineCli, EveryFixtureReportGivesTheLinuxBuildsVerdicts)
         const SProgramResult expected = RunProgram(RIGVET_CLI_PATH, {"--consent=no"}, linux);
 
         EXPECT_EQ(windows.nExitCode, expected.nExitCode) << windows.strError;
-        EXPECT_EQ(windows.strOutput, expected.strOutput);
+        EXPECT_EQ(windows.strOutput, WordForWindows(expected.strOutput));
         ++nCompared;
     }
     EXPECT_GE(nCompared, 13);
