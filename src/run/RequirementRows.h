@@ -26,3 +26,21 @@ SJudgedValue MakeInteger(std::int64_t llInteger, std::wstring strUnit);
 
 // The family whose words fit a saved report's system.
 ESystemFamily GetSystemFamily(ESystemClass systemClass);
+
+// The row of a requirement that the record, the verdict and the wording alone decide.
+using PDescribeRow = SRequirementResult (*)(const TestResults& results, EVerdict verdict,
+                                            ESystemFamily family);
+
+// Its row of a live run, worded for the system the run tested.
+template <PDescribeRow DescribeRow>
+SRequirementResult DescribeLiveRow(const SLiveRunBasis& basis, EVerdict verdict)
+{
+    return DescribeRow(basis.results, verdict, basis.family);
+}
+
+// Its row of a saved report, worded for the system the report describes.
+template <PDescribeRow DescribeRow>
+SRequirementResult DescribeReportRow(const SReportBasis& basis, EVerdict verdict)
+{
+    return DescribeRow(basis.results, verdict, GetSystemFamily(basis.systemClass));
+}

@@ -54,11 +54,6 @@ SRequirementResult DescribeRow(const TestResults& results, EVerdict verdict, ESy
     return row;
 }
 
-SRequirementResult DescribeLive(const SLiveRunBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, basis.family);
-}
-
 SRequirementResult DescribeReport(const SReportBasis& basis, EVerdict verdict)
 {
     return DescribeRow(basis.results,
@@ -81,7 +76,7 @@ const SRequirementDescriptor g_displayRequirement = {
     true,
     Judge,
     FormatValue,
-    DescribeLive,
+    DescribeLiveRow<DescribeRow>,
     DescribeReport,
     {L"Install the graphics card's current driver, or use a PC whose graphics card supports "
      L"feature level 11.0, then run the test again.",

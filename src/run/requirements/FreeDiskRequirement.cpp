@@ -34,16 +34,10 @@ std::wstring GetDriveName(const std::wstring& strDriveRoot)
                : strDriveRoot;
 }
 
-SRequirementResult DescribeLive(const SLiveRunBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, basis.family);
-}
-
 // A report that lists no disk for the judged root gives 0 MB, which is no measurement.
 SRequirementResult DescribeReport(const SReportBasis& basis, EVerdict verdict)
 {
-    SRequirementResult row =
-        DescribeRow(basis.results, verdict, GetSystemFamily(basis.systemClass));
+    SRequirementResult row = DescribeReportRow<DescribeRow>(basis, verdict);
     if (!basis.bDriveListed)
     {
         row.strReason = basis.strDriveRoot.empty()
@@ -68,7 +62,7 @@ const SRequirementDescriptor g_freeDiskRequirement = {
     false,
     Judge,
     FormatValue,
-    DescribeLive,
+    DescribeLiveRow<DescribeRow>,
     DescribeReport,
     {L"Free some space, then run the test again.",
      L"Free some space on the disk of the home folder, then run the test again.",

@@ -26,16 +26,6 @@ SRequirementResult DescribeRow(const TestResults& results, EVerdict verdict, ESy
     }
     return row;
 }
-
-SRequirementResult DescribeLive(const SLiveRunBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, basis.family);
-}
-
-SRequirementResult DescribeReport(const SReportBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, GetSystemFamily(basis.systemClass));
-}
 } // namespace
 
 const SRequirementDescriptor g_memoryRequirement = {
@@ -52,8 +42,8 @@ const SRequirementDescriptor g_memoryRequirement = {
     false,
     Judge,
     FormatValue,
-    DescribeLive,
-    DescribeReport,
+    DescribeLiveRow<DescribeRow>,
+    DescribeReportRow<DescribeRow>,
     {L"Add memory (4 GB or more in all) or use a PC that has it, then run the test again.", nullptr,
      kReportAdviceWindows, kReportAdviceLinux},
 };

@@ -25,16 +25,6 @@ SRequirementResult DescribeRow(const TestResults& results, EVerdict verdict, ESy
     }
     return row;
 }
-
-SRequirementResult DescribeLive(const SLiveRunBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, basis.family);
-}
-
-SRequirementResult DescribeReport(const SReportBasis& basis, EVerdict verdict)
-{
-    return DescribeRow(basis.results, verdict, GetSystemFamily(basis.systemClass));
-}
 } // namespace
 
 const SRequirementDescriptor g_soundRequirement = {
@@ -51,8 +41,8 @@ const SRequirementDescriptor g_soundRequirement = {
     false,
     Judge,
     FormatValue,
-    DescribeLive,
-    DescribeReport,
+    DescribeLiveRow<DescribeRow>,
+    DescribeReportRow<DescribeRow>,
     {L"Connect or enable a sound device (Sound in the Control Panel), then run the test again.",
      L"Connect a sound device and check that the system lists it (aplay -l), then run the test "
      L"again.",
